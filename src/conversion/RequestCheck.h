@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ConversionRequest.h"
+#include "PathStyle.h"
+#include "TimeReader.h"
+
+#include <QString>
+
+// Everything a request must pass before any tool runs, checked in this order:
+// the start time, the end time, the length of the section, double quotes in any
+// field, and the output naming the input file.
+class RequestCheck {
+public:
+    // Throws InvalidTimeError or RequestRefusal; returns when the request may run.
+    static void check(const ConversionRequest &request, const TimeReader &reader,
+                      PathStyle style = nativePathStyle());
+
+    // Whether both paths name one file: compared absolute and clean, through symbolic
+    // links where the files exist, and without regard to case in Windows style.
+    // An empty path names no file.
+    static bool namesSameFile(const QString &first, const QString &second,
+                              PathStyle style = nativePathStyle());
+};

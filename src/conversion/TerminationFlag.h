@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+
+// Set once the program has taken its quit request; never cleared. A running
+// conversion watches it to stop its tool and clean up before the program ends.
+class TerminationFlag : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    bool isSet() const { return set_; }
+    void set();
+
+signals:
+    void raised();
+
+private:
+    bool set_ = false;
+};

@@ -1,0 +1,39 @@
+#include "ToolParameters.h"
+
+#include "TimeWindow.h"
+
+QString ToolParameters::splitter(const ConversionRequest &request, const IntermediateNames &names)
+{
+    return quoted(request.inputPath) + u' ' + bare(TimeWindow::splitterForm(request.startTime))
+           + u' ' + bare(TimeWindow::splitterForm(request.endTime)) + QStringLiteral(" -d ")
+           + quoted(names.folder() + u'.') + QStringLiteral(" -o ") + quoted(names.stem());
+}
+
+QString ToolParameters::fader(const ConversionRequest &request, const IntermediateNames &names)
+{
+    return quoted(names.cut()) + u' ' + quoted(names.faded()) + QStringLiteral(" fade h ")
+           + bare(QStringLiteral("0:") + request.fadeInTime) + QStringLiteral(" 0 ")
+           + bare(QStringLiteral("0:") + request.fadeOutTime);
+}
+
+QString ToolParameters::converter(const IntermediateNames &names)
+{
+    return QStringLiteral("-i ") + quoted(names.faded()) + QStringLiteral(" -c:a libfdk_aac ")
+           + quoted(names.encoded());
+}
+
+QString ToolParameters::quoted(const QString &text)
+{
+    qsizetype trailingBackslashes = 0;
+    while (trailingBackslashes < text.size()
+           && text.at(text.size() - 1 - trailingBackslashes) == u'\\')
+        ++trailingBackslashes;
+    return u'"' + text + QString(trailingBackslashes, u'\\') + u'"';
+}
+
+QString ToolParameters::bare(const QString &text)
+{
+    if (text.isEmpty() || text.contains(u' ') || text.contains(u'\t'))
+        return quoted(text);
+    return text;
+}

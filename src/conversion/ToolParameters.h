@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ConversionRequest.h"
+#include "IntermediateNames.h"
+
+#include <QString>
+
+// The one parameter string each tool is started with. The strings follow the
+// Windows command-line convention, so each text meant as one argument arrives as
+// exactly that argument (see WindowsCommandLine). Texts holding a double quote
+// cannot be passed; RequestCheck refuses them beforehand.
+class ToolParameters {
+public:
+    // "I" start end -d "F." -o "stem": start and end in splitter form, F the
+    // output's folder, so the cut section lands beside the output file.
+    static QString splitter(const ConversionRequest &request, const IntermediateNames &names);
+    // "cut" "faded" fade h 0:<fade-in> 0 0:<fade-out>
+    static QString fader(const ConversionRequest &request, const IntermediateNames &names);
+    // -i "faded" -c:a libfdk_aac "encoded"
+    static QString converter(const IntermediateNames &names);
+
+    // The text in double quotes, with a run of backslashes at its end doubled so
+    // that it cannot escape the closing quote.
+    static QString quoted(const QString &text);
+    // The text as it is, or quoted() when it is empty or holds a space or a tab,
+    // so it still stays one argument.
+    static QString bare(const QString &text);
+};
