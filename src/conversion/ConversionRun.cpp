@@ -1,0 +1,127 @@
+#include "ConversionRun.h"
+
+#include "ConversionView.h"
+#include "TerminationFlag.h"
+#include "ToolParameters.h"
+#include "ToolRunner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+std::filesystem::path fsPath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+// Moves the file over an existing target in one step (rename(2), or MoveFileEx with
+// replacement on Windows), so a confirmed overwrite really happens.
+QString renameReplacing(const QString& from, const QString& to)
+{
+    std::error_code error;
+    std::filesystem::rename(fsPath(from), fsPath(to), error);
+    return error ? QString::fromLocal8Bit(error.message()) : QString();
+}
+
+QString failureOf(const QString& role, const ToolOutcome& outcome)
+{
+    switch (outcome.kind) {
+    case ToolOutcome::Kind::NotStarted:
+        return QStringLiteral("Error: the %1 could not be started.").arg(role);
+    case ToolOutcome::Kind::Crashed:
+        return QStringLiteral("Error: the %1 failed (it crashed).").arg(role);
+    default:
+        return QStringLiteral("Error: the %1 failed (exit status %2).").arg(role).arg(outcome.exitStatus);
+    }
+}
+
+} // namespace
+
+ConversionRun::ConversionRun(ConversionView& view, const TerminationFlag& termination, QObject* owner)
+    : view_(view), termination_(termination), owner_(owner)
+{
+}
+
+ConversionRun::Result ConversionRun::execute(const ConversionRequest& request, const ToolSet& tools)
+{
+    // Names that no existing file has, so nothing of the user's is written over or removed.
+    names_ = IntermediateNames::forOutput(request.outputPath);
+    const QString output = request.outputPath;
+
+    struct Step {
+        ToolSet::Role role;
+        QString parameters;
+        QString product;
+    };
+    const Step steps[] = {
+        {ToolSet::Role::Splitter, ToolParameters::splitter(request, *names_), names_->cut()},
+        {ToolSet::Role::Fader, ToolParameters::fader(request, *names_), names_->faded()},
+        {ToolSet::Role::Converter, ToolParameters::converter(*names_), names_->encoded()},
+    };
+
+    view_.setConvertEnabled(false);
+    view_.clearLog();
+
+    for (const Step& step : steps) {
+        const QString role = ToolSet::roleWord(step.role);
+        view_.appendLog(QStringLiteral("Initializing %1 parameters: ").arg(role) + step.parameters);
+        view_.appendLog(QStringLiteral("Executing %1. Please wait.").arg(role));
+
+        const ToolOutcome outcome =
+            ToolRunner::RunElevatedAndWait(owner_, tools.path(step.role), step.parameters, termination_);
+        if (outcome.kind == ToolOutcome::Kind::Stopped || termination_.isSet()) {
+            // The program is ending: leave the output file as it was.
+            removeIntermediates();
+            return Result::Stopped;
+        }
+        if (!outcome.succeeded())
+            return fail(failureOf(role, outcome), outcome.lastErrorLine);
+        if (!QFileInfo::exists(step.product)) {
+            return fail(QStringLiteral("Error: the %1 did not produce %2.").arg(role, step.product),
+                        outcome.lastErrorLine);
+        }
+    }
+
+    view_.appendLog(QStringLiteral("Removing temporary files."));
+    QFile::remove(names_->faded());
+    QFile::remove(names_->cut());
+
+    const QString renameError = renameReplacing(names_->encoded(), output);
+    if (!renameError.isEmpty()) {
+        return fail(QStringLiteral("Error: %1 could not be renamed to %2.").arg(names_->encoded(), output),
+                    renameError);
+    }
+
+    view_.appendLog(QStringLiteral("Done."));
+    view_.setConvertEnabled(true);
+    if (view_.revealWanted())
+        view_.reveal(output);
+    return Result::Done;
+}
+
+ConversionRun::Result ConversionRun::fail(const QString& reason, const QString& toolError)
+{
+    view_.appendLog(reason);
+    if (!toolError.isEmpty())
+        view_.appendLog(toolError);
+    removeIntermediates();
+    view_.appendLog(QStringLiteral("Conversion failed."));
+    view_.setConvertEnabled(true);
+    return Result::Failed;
+}
+
+void ConversionRun::removeIntermediates() const
+{
+    // None of these existed when the run began, so whatever is there now is ours.
+    for (const QString& file : {names_->faded(), names_->cut(), names_->encoded()})
+        QFile::remove(file);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ConversionRequest.h"
+#include "IntermediateNames.h"
+#include "ToolSet.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class ConversionView;
+class TerminationFlag;
+
+// One press of Convert: checks the request, runs splitter, fader and converter in turn,
+// removes the intermediate files and gives the encoded file the output name. Every
+// failure is logged as one and leaves no intermediate file and no changed user file.
+class ConversionRun {
+public:
+    enum class Result { Done, Failed, Stopped };
+
+    ConversionRun(ConversionView& view, const TerminationFlag& termination, QObject* owner = nullptr);
+
+    // Runs a request that RequestCheck has let through. The output path and every name derived from it are fixed
+    // here, whatever the window's fields say later.
+    Result execute(const ConversionRequest& request, const ToolSet& tools);
+
+private:
+    Result fail(const QString& reason, const QString& toolError = {});
+    void removeIntermediates() const;
+
+    ConversionView& view_;
+    const TerminationFlag& termination_;
+    QObject* owner_;
+    std::optional<IntermediateNames> names_;
+};
