@@ -1,0 +1,8 @@
+#pragma once
+
+// Makes the windows' font available where the system does not list it: Debian ships a
+// free "Tahoma" with Wine's fonts, outside the font path.
+class FontRegistration {
+public:
+    static void registerBundledFonts();
+};

@@ -1,0 +1,126 @@
+#include "TovalinApplication.h"
+
+#include "BuildInfo.h"
+#include "ConversionError.h"
+#include "DesktopServices.h"
+#include "FontRegistration.h"
+#include "StyleRegistry.h"
+#include "TForm1.h"
+#include "TabtFrm.h"
+
+#include <QIcon>
+#include <QUrl>
+#include <QWidget>
+
+namespace {
+
+QString messageOf(const std::exception& error)
+{
+    if (const auto* ours = dynamic_cast<const ConversionError*>(&error))
+        return ours->message();
+    return QString::fromUtf8(error.what());
+}
+
+QString innermostMessage(const std::exception& error)
+{
+    try {
+        std::rethrow_if_nested(error);
+    } catch (const std::exception& inner) {
+        return innermostMessage(inner);
+    } catch (...) {
+    }
+    return messageOf(error);
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 72, 96, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tovalin-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
+TovalinApplication::TovalinApplication(int& argc, char** argv)
+    : QApplication(argc, argv), services_(std::make_unique<DesktopServices>())
+{
+    setApplicationName(QStringLiteral("Tovalin"));
+    setApplicationVersion(QStringLiteral("2.2"));
+    setWindowIcon(programIcon());
+    // Closing the main window posts the quit request itself.
+    setQuitOnLastWindowClosed(false);
+}
+
+TovalinApplication::~TovalinApplication() = default;
+
+TovalinApplication* TovalinApplication::instance()
+{
+    return static_cast<TovalinApplication*>(QCoreApplication::instance());
+}
+
+void TovalinApplication::setPlatformServices(std::unique_ptr<PlatformServices> services)
+{
+    services_ = std::move(services);
+}
+
+void TovalinApplication::prepareLook(const QString& styleName)
+{
+    FontRegistration::registerBundledFonts();
+    StyleRegistry styles;
+    styles.registerCarriedStyles();
+    if (!styles.apply(styleName)) {
+        services_->showError(nullptr, QStringLiteral("Error"),
+                             QStringLiteral("Style '%1' not found").arg(styleName), QStringLiteral("&Close"));
+    }
+}
+
+int TovalinApplication::run()
+{
+    prepareLook();
+    const QUrl donationPage(QStringLiteral(TOVALIN_DONATION_URL));
+    TForm1 form(*services_, termination_, donationPage);
+    TabtFrm about(*services_, donationPage, &form);
+    form.setAboutWindow(&about);
+    form.showCentred();
+    return exec();
+}
+
+bool TovalinApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        reportError(std::current_exception());
+        return false;
+    }
+}
+
+QString TovalinApplication::reportText(const std::exception_ptr& error)
+{
+    QString text;
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        text = innermostMessage(e);
+    } catch (...) {
+        text = QStringLiteral("Unknown error");
+    }
+    if (!text.isEmpty() && text.back().unicode() > u'.')
+        text += QLatin1Char('.');
+    return text;
+}
+
+void TovalinApplication::reportError(const std::exception_ptr& error)
+{
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    services_->showError(activeWindow(), applicationName(), reportText(error));
+}
+
+bool TovalinApplication::event(QEvent* event)
+{
+    if (event->type() == QEvent::Quit)
+        termination_.set();
+    return QApplication::event(event);
+}

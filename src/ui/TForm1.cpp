@@ -1,0 +1,210 @@
+#include "TForm1.h"
+#include "ui_TForm1.h"
+
+#include "ClickLabel.h"
+#include "ConversionRun.h"
+#include "LayoutProperties.h"
+#include "PathPieces.h"
+#include "PlatformServices.h"
+#include "RequestCheck.h"
+#include "RequestRefusal.h"
+#include "TabtFrm.h"
+#include "TerminationFlag.h"
+#include "TimeReader.h"
+#include "ToolSet.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+namespace {
+
+const QString StatusNotice = QStringLiteral(
+    "Tovalin 2.2 \u2014 free ringtone maker. Your music stays on your computer.");
+
+// The window has no maximise button and cannot be resized.
+constexpr Qt::WindowFlags MainWindowFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+template <typename Sender, typename Signal>
+void wire(HandlerDispatcher& handlers, Sender* sender, Signal signal, QObject* context,
+          std::function<void()> handler)
+{
+    QObject::connect(sender, signal, context, [&handlers, handler] { handlers.call(handler); });
+}
+
+} // namespace
+
+TForm1::TForm1(PlatformServices& services, TerminationFlag& termination, QUrl donationPage,
+               QWidget* parent)
+    : QWidget(parent, MainWindowFlags)
+    , ui(std::make_unique<Ui::TForm1>())
+    , services_(services)
+    , termination_(termination)
+    , donationPage_(std::move(donationPage))
+    , open(FileDialog::Mode::Open, QStringLiteral("MP3 Audio Files (*.mp3)"), QStringLiteral("*.mp3"),
+           QString(), false)
+    , save(FileDialog::Mode::Save, QStringLiteral("Apple Ringtone"), QStringLiteral("*.m4r"),
+           QStringLiteral("m4r"), true)
+{
+    ui->setupUi(this);
+    LayoutProperties::apply(this);
+    ui->StatusBar1->showMessage(StatusNotice);
+
+    wire(handlers_, ui->Convert, &QPushButton::clicked, this, [this] { ConvertClick(); });
+    wire(handlers_, ui->Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    wire(handlers_, ui->Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    wire(handlers_, ui->Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    wire(handlers_, ui->Image1, &ClickLabel::clicked, this, [this] { Image1Click(); });
+    wire(handlers_, ui->Image2, &ClickLabel::clicked, this, [this] { Image2Click(); });
+    wire(handlers_, ui->Label1, &ClickLabel::clicked, this, [this] { Label1Click(); });
+    wire(handlers_, ui->BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+
+    ui->Edit1->setFocus();
+    timeLocale_ = TimeLocale::system();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::showCentred()
+{
+    QRect desktop;
+    for (const QScreen* screen : QGuiApplication::screens())
+        desktop = desktop.united(screen->geometry());
+    QRect frame = geometry();
+    frame.moveCenter(desktop.center());
+    move(frame.topLeft());
+    show();
+}
+
+void TForm1::ConvertClick()
+{
+    const ConversionRequest request{ui->Edit1->text(),     ui->Edit2->text(),      ui->startTime->text(),
+                                    ui->endTime->text(),   ui->fadeInTime->text(), ui->fadeOutTime->text()};
+    // An invalid time is not caught here: the application's error report shows it.
+    try {
+        RequestCheck::check(request, TimeReader(timeLocale_));
+    } catch (const RequestRefusal& refusal) {
+        services_.showError(nullptr, QStringLiteral("Error"), refusal.message());
+        return;
+    }
+    ConversionRun run(*this, termination_, this);
+    run.execute(request, ToolSet::forRunningProgram());
+}
+
+void TForm1::clearLog()
+{
+    ui->Memo1->clear();
+}
+
+void TForm1::appendLog(const QString& line)
+{
+    ui->Memo1->appendPlainText(line);
+}
+
+void TForm1::setConvertEnabled(bool enabled)
+{
+    ui->Convert->setEnabled(enabled);
+}
+
+bool TForm1::revealWanted() const
+{
+    return ui->CheckBox1->isChecked();
+}
+
+void TForm1::reveal(const QString& outputPath)
+{
+    services_.revealFile(outputPath);
+}
+
+void TForm1::Button1Click()
+{
+    if (services_.execute(this, open))
+        ui->Edit1->setText(open.fileName());
+}
+
+void TForm1::Button2Click()
+{
+    if (!services_.execute(this, save))
+        return;
+    const QString chosen = save.fileName();
+    // Spaces become underscores in the file name only; the folder keeps its spaces.
+    const PathPieces paths;
+    QString name = paths.fileNamePart(chosen);
+    name.replace(QLatin1Char(' '), QLatin1Char('_'));
+    ui->Edit2->setText(paths.folderPart(chosen) + name);
+}
+
+void TForm1::Button3Click()
+{
+    services_.openUrl(QUrl::fromLocalFile(ui->Edit1->text()));
+}
+
+void TForm1::Image1Click()
+{
+    showAbout();
+}
+
+void TForm1::Image2Click()
+{
+    showAbout();
+}
+
+void TForm1::Label1Click()
+{
+    openDonationPage();
+}
+
+void TForm1::BitBtn1Click()
+{
+    openDonationPage();
+}
+
+void TForm1::showAbout()
+{
+    if (about_)
+        about_->showModal();
+}
+
+void TForm1::openDonationPage()
+{
+    if (!donationPage_.isEmpty())
+        services_.openUrl(donationPage_);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!enter || modifiers != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Enter works like a dialog's default button: a focused button clicks itself,
+    // a field or the check box clicks Convert; the log ignores it.
+    QWidget* focus = focusWidget();
+    if (auto* button = qobject_cast<QPushButton*>(focus)) {
+        button->click();
+    } else if (focus != ui->Memo1 && ui->Convert->isEnabled()) {
+        ui->Convert->click();
+    }
+    event->accept();
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    // The user changed the regional settings while the program runs.
+    if (event->type() == QEvent::LocaleChange)
+        timeLocale_ = TimeLocale::system();
+    QWidget::changeEvent(event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // The program ends with its main window; a running conversion sees the quit request
+    // and cleans up before the event loop ends.
+    QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::Quit));
+    event->accept();
+}

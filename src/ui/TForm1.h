@@ -1,0 +1,70 @@
+#pragma once
+
+#include "ConversionView.h"
+#include "FileDialog.h"
+#include "HandlerDispatcher.h"
+#include "TimeLocale.h"
+
+#include <QUrl>
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class TForm1;
+}
+class PlatformServices;
+class TabtFrm;
+class TerminationFlag;
+
+// The main window: the three steps of a conversion, the Convert button, the log and
+// the donation appeal.
+class TForm1 : public QWidget, private ConversionView {
+    Q_OBJECT
+public:
+    TForm1(PlatformServices& services, TerminationFlag& termination, QUrl donationPage,
+           QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    void setAboutWindow(TabtFrm* about) { about_ = about; }
+
+    // Shows the window, the first time centred on the whole desktop.
+    void showCentred();
+
+public slots:
+    void ConvertClick();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Image1Click();
+    void Image2Click();
+    void Label1Click();
+    void BitBtn1Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // What a conversion run reads and writes in this window.
+    void clearLog() override;
+    void appendLog(const QString& line) override;
+    void setConvertEnabled(bool enabled) override;
+    bool revealWanted() const override;
+    void reveal(const QString& outputPath) override;
+
+    void showAbout();
+    void openDonationPage();
+
+    std::unique_ptr<Ui::TForm1> ui;
+    PlatformServices& services_;
+    TerminationFlag& termination_;
+    QUrl donationPage_;
+    TabtFrm* about_ = nullptr;
+    HandlerDispatcher handlers_;
+    TimeLocale timeLocale_;
+
+    FileDialog open;
+    FileDialog save;
+};

@@ -1,0 +1,163 @@
+#include "DesktopServices.h"
+#include "FakeServices.h"
+#include "InvalidTimeError.h"
+#include "TForm1.h"
+#include "TestMain.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+
+#include <stdexcept>
+
+Q_DECLARE_METATYPE(std::exception_ptr)
+
+namespace {
+
+std::exception_ptr nested(const char* outer, const std::exception_ptr& inner)
+{
+    try {
+        std::rethrow_exception(inner);
+    } catch (...) {
+        try {
+            std::throw_with_nested(std::runtime_error(outer));
+        } catch (...) {
+            return std::current_exception();
+        }
+    }
+    return {};
+}
+
+struct Shown {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+};
+
+// Reads the message box that the next modal loop shows, then presses its only button.
+void pressOnceShown(Shown& shown)
+{
+    QTimer::singleShot(0, [&shown] {
+        QMessageBox* box = nullptr;
+        QTRY_VERIFY((box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())));
+        shown.title = box->windowTitle();
+        shown.text = box->text();
+        shown.icon = box->icon();
+        for (QAbstractButton* button : box->buttons())
+            shown.buttons << button->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+}
+
+} // namespace
+
+// The application object: the error report for errors escaping a handler, the missing
+// style, and the quit request.
+class TestApplication : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TovalinApplication::instance()->setPlatformServices(std::make_unique<DesktopServices>());
+    }
+
+    void identity()
+    {
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Tovalin"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.2"));
+        QVERIFY(!QApplication::windowIcon().isNull());
+        QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(256, 256)));
+    }
+
+    void reportText_data()
+    {
+        QTest::addColumn<std::exception_ptr>("error");
+        QTest::addColumn<QString>("text");
+        const auto plain = [](const char* what) { return std::make_exception_ptr(std::runtime_error(what)); };
+
+        QTest::newRow("invalid time gets a period")
+            << std::make_exception_ptr(InvalidTimeError(QStringLiteral("abc"))) << "'abc' is not a valid time.";
+        QTest::newRow("ends in a period") << plain("Stop.") << "Stop.";
+        QTest::newRow("ends in '!' (33)") << plain("Stop!") << "Stop!";
+        QTest::newRow("ends in ')' (41)") << plain("(x)") << "(x)";
+        QTest::newRow("ends in '/' (47)") << plain("a/") << "a/.";
+        QTest::newRow("ends in a digit") << plain("error 5") << "error 5.";
+        QTest::newRow("non-ASCII last letter") << plain("caf\xc3\xa9") << QString::fromUtf8("caf\xc3\xa9.");
+        QTest::newRow("empty") << plain("") << "";
+        QTest::newRow("innermost of nested errors")
+            << nested("outer", nested("middle", std::make_exception_ptr(InvalidTimeError(QStringLiteral("0:60")))))
+            << "'0:60' is not a valid time.";
+        QTest::newRow("not a std::exception") << std::make_exception_ptr(42) << "Unknown error.";
+    }
+
+    void reportText()
+    {
+        QFETCH(std::exception_ptr, error);
+        QFETCH(QString, text);
+        QCOMPARE(TovalinApplication::reportText(error), text);
+    }
+
+    void errorEscapingAnEventShowsARealMessageBox()
+    {
+        // An object whose event handler raises, as a window handler would.
+        class Raiser : public QObject {
+        protected:
+            bool event(QEvent* event) override
+            {
+                if (event->type() == QEvent::User)
+                    throw InvalidTimeError(QStringLiteral("xyz"));
+                return QObject::event(event);
+            }
+        } raiser;
+
+        Shown shown;
+        pressOnceShown(shown);
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(&raiser, &event);  // returns: the program goes on
+
+        QCOMPARE(shown.title, QStringLiteral("Tovalin"));
+        QCOMPARE(shown.text, QStringLiteral("'xyz' is not a valid time."));
+        QCOMPARE(shown.icon, QMessageBox::Critical);
+        QCOMPARE(shown.buttons, QStringList{QStringLiteral("OK")});
+    }
+
+    void styleNotFoundIsReportedAndTheProgramGoesOn()
+    {
+        const QString before = QApplication::style()->name();
+        Shown shown;
+        pressOnceShown(shown);
+        TovalinApplication::instance()->prepareLook(QStringLiteral("Aqua Dark Nowhere"));
+
+        QCOMPARE(shown.title, QStringLiteral("Error"));
+        QCOMPARE(shown.text, QStringLiteral("Style 'Aqua Dark Nowhere' not found"));
+        QCOMPARE(shown.icon, QMessageBox::Critical);
+        QCOMPARE(shown.buttons, QStringList{QStringLiteral("&Close")});
+        QCOMPARE(QApplication::style()->name(), before);
+    }
+
+    void carriedStyleIsFoundWithoutRegardToCase()
+    {
+        TovalinApplication::instance()->prepareLook(QStringLiteral("aqua LIGHT slate"));
+        QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(0xD6, 0xD6, 0xD6));
+    }
+
+    // Last: once the quit request is taken, Qt runs no further event loop in this process.
+    void closingTheMainWindowSetsTheTerminationFlag()
+    {
+        auto* app = TovalinApplication::instance();
+        FakeServices services;
+        TForm1 form(services, app->termination(), QUrl());
+        form.showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(!app->termination().isSet());
+        QVERIFY(form.close());
+        QVERIFY(!app->termination().isSet());  // a request, taken from the queue
+        QCoreApplication::processEvents();
+        QVERIFY(app->termination().isSet());
+    }
+};
+
+TOVALIN_TEST_MAIN(TestApplication)
+#include "tst_Application.moc"

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "TovalinApplication.h"
+
+#include <QtTest>
+
+// A QtTest main that runs under the program's own application object, so errors that
+// escape a handler take the same road as in the program.
+#define TOVALIN_TEST_MAIN(TestClass)                                                               \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        TovalinApplication app(argc, argv);                                                        \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

@@ -1,0 +1,398 @@
+#include "FakeServices.h"
+#include "FontRegistration.h"
+#include "TForm1.h"
+#include "TabtFrm.h"
+#include "TestMain.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include <memory>
+
+// The main window as the user meets it: its layout, its keys and its handlers, with the
+// desktop's dialogs and applications replaced by a recording double.
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    FakeServices* services = nullptr;
+    std::unique_ptr<TForm1> form;
+    TabtFrm* about = nullptr;
+
+    template <typename T = QWidget>
+    T* control(const char* name) const
+    {
+        auto* widget = form->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+
+    void makeWindow(const QUrl& donationPage = {})
+    {
+        auto* app = TovalinApplication::instance();
+        auto fake = std::make_unique<FakeServices>();
+        services = fake.get();
+        app->setPlatformServices(std::move(fake));
+        form = std::make_unique<TForm1>(*services, app->termination(), donationPage);
+        about = new TabtFrm(*services, donationPage, form.get());
+        form->setAboutWindow(about);
+        form->showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    // Runs check() on the About window once it is shown modally, then closes it.
+    void whenAboutShown(std::function<void(TabtFrm*)> check)
+    {
+        QTimer::singleShot(0, this, [this, check] {
+            QTRY_VERIFY(QApplication::activeModalWidget() == about);
+            check(about);
+            about->close();
+        });
+    }
+
+private slots:
+    void initTestCase() { FontRegistration::registerBundledFonts(); }
+    void init() { makeWindow(); }
+    void cleanup() { form.reset(); }
+
+    void windowFrame()
+    {
+        QCOMPARE(form->objectName(), QStringLiteral("Form1"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Tovalin 2.2"));
+        QCOMPARE(form->size(), QSize(514, 486));
+        QCOMPARE(form->minimumSize(), QSize(514, 486));
+        QCOMPARE(form->maximumSize(), QSize(514, 486));
+        QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QCOMPARE(form->font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(form->font().pixelSize(), 11);
+        QCOMPARE(QApplication::focusWidget(), control("Edit1"));
+    }
+
+    void controls_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("sizesItself");
+
+        const auto row = [](const char* name, const char* cls, QRect rect, const char* text, bool sizes = false) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(cls) << rect
+                                << QString::fromUtf8(text) << sizes;
+        };
+        row("Image1", "ClickLabel", {267, -3, 232, 101}, "");
+        row("Label1", "ClickLabel", {24, 394, 463, 13},
+            "Help us keep this app FREE. Donate by amount you think we deserve. Thank you! :)", true);
+        row("Image2", "ClickLabel", {0, -1, 97, 99}, "");
+        row("RadioGroup1", "QGroupBox", {8, 88, 489, 49}, "Step 1: Input file");
+        row("RadioGroup2", "QGroupBox", {8, 143, 489, 50}, "Step 2: Output file");
+        row("StatusBar1", "QStatusBar", {0, 467, 514, 19}, "");
+        row("Edit1", "QLineEdit", {16, 104, 392, 21}, "");
+        row("Edit2", "QLineEdit", {16, 160, 392, 21}, "");
+        row("Button1", "QPushButton", {414, 102, 27, 25}, "...");
+        row("Button2", "QPushButton", {414, 158, 27, 25}, "...");
+        row("Convert", "QPushButton", {231, 206, 266, 99}, "Convert");
+        row("Memo1", "QPlainTextEdit", {8, 328, 489, 60}, "");
+        row("RadioGroup3", "QGroupBox", {8, 199, 217, 107}, "Step 3: Output options");
+        row("fadeOutTime", "QLineEdit", {128, 272, 81, 21}, "5");
+        row("endTime", "QLineEdit", {24, 272, 89, 21}, "0:50");
+        row("startTime", "QLineEdit", {24, 232, 89, 21}, "0:20");
+        row("fadeInTime", "QLineEdit", {128, 232, 81, 21}, "5");
+        row("Button3", "QPushButton", {447, 102, 39, 25}, "Play");
+        row("CheckBox1", "QCheckBox", {267, 310, 209, 17}, "Open containing folder when finished");
+        row("BitBtn1", "QPushButton", {168, 413, 169, 48}, "");
+    }
+
+    void controls()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, className);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, text);
+        QFETCH(bool, sizesItself);
+
+        QWidget* widget = control(name.toLatin1());
+        QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
+        QCOMPARE(widget->parentWidget(), form.get());
+        if (sizesItself)
+            QCOMPARE(widget->pos(), geometry.topLeft());
+        else
+            QCOMPARE(widget->geometry(), geometry);
+
+        QString shown;
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            shown = edit->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            shown = button->text();
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            shown = label->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(widget))
+            shown = group->title();
+        QCOMPARE(shown, text);
+    }
+
+    void fieldCaptions_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("start") << "startTime" << "Start Time (m:ss):";
+        QTest::newRow("end") << "endTime" << "End time (m:ss):";
+        QTest::newRow("fade in") << "fadeInTime" << "Fade in (sec.):";
+        QTest::newRow("fade out") << "fadeOutTime" << "Fade out (sec.):";
+    }
+
+    void fieldCaptions()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, caption);
+        QWidget* edit = control(field.toLatin1());
+        QLabel* label = nullptr;
+        for (auto* candidate : form->findChildren<QLabel*>()) {
+            if (candidate->buddy() == edit)
+                label = candidate;
+        }
+        QVERIFY2(label, "the field has a caption label as its buddy");
+        QCOMPARE(label->text(), caption);
+        // Above the field, starting at its left edge, 3 pixels clear of it, as wide as its text.
+        QCOMPARE(label->x(), edit->x());
+        QCOMPARE(label->geometry().bottom() + 1 + 3, edit->y());
+        QCOMPARE(label->width(), label->sizeHint().width());
+    }
+
+    void looksAndFlags()
+    {
+        auto* label1 = control<QLabel>("Label1");
+        QCOMPARE(label1->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QVERIFY(label1->font().bold() && label1->font().underline());
+        QCOMPARE(label1->font().pixelSize(), 11);
+        auto* convert = control<QPushButton>("Convert");
+        QVERIFY(convert->font().bold());
+        QCOMPARE(convert->font().pixelSize(), 24);
+        for (const char* hand : {"Image1", "Image2", "Label1", "Convert", "BitBtn1"})
+            QCOMPARE(control(hand)->cursor().shape(), Qt::PointingHandCursor);
+        for (const char* picture : {"Image1", "Image2", "Label1"})
+            QCOMPARE(control(picture)->focusPolicy(), Qt::NoFocus);
+        QVERIFY(!control<QLabel>("Image1")->accessibleName().isEmpty());
+        QVERIFY(!control<QLabel>("Image2")->accessibleName().isEmpty());
+        QVERIFY(control<QCheckBox>("CheckBox1")->isChecked());
+        auto* memo = control<QPlainTextEdit>("Memo1");
+        QVERIFY(memo->isReadOnly());
+        QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        auto* bitBtn = control<QPushButton>("BitBtn1");
+        QCOMPARE(bitBtn->iconSize(), QSize(160, 42));
+        const QImage glyph = bitBtn->icon().pixmap(QSize(160, 42)).toImage();
+        QCOMPARE(glyph.size(), QSize(160, 42));
+        QCOMPARE(qAlpha(glyph.pixel(0, 0)), 0);  // the white background is see-through
+        QVERIFY(qAlpha(glyph.pixel(80, 21)) > 0);
+        QVERIFY(!control<QStatusBar>("StatusBar1")->currentMessage().isEmpty());
+    }
+
+    void tabOrder()
+    {
+        const QStringList expected{"Edit1",      "Button1",     "Button3",  "Edit2",     "Button2",
+                                   "startTime",  "endTime",     "fadeInTime", "fadeOutTime", "Convert",
+                                   "CheckBox1",  "Memo1",       "BitBtn1",  "Edit1"};
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    // Enter clicks Convert from a field or the check box, a focused button clicks itself,
+    // and the log and a disabled Convert ignore it. A start time that is no time keeps
+    // each press of Convert down to one error report.
+    void enterKey_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("convertEnabled");
+        QTest::addColumn<QString>("clicked");
+
+        QTest::newRow("Enter in Edit1") << "Edit1" << int(Qt::Key_Return) << true << "Convert";
+        QTest::newRow("keypad Enter in fadeOutTime") << "fadeOutTime" << int(Qt::Key_Enter) << true << "Convert";
+        QTest::newRow("Enter on the check box") << "CheckBox1" << int(Qt::Key_Return) << true << "Convert";
+        QTest::newRow("Enter on Play") << "Button3" << int(Qt::Key_Return) << true << "Button3";
+        QTest::newRow("Enter on the donate button") << "BitBtn1" << int(Qt::Key_Return) << true << "BitBtn1";
+        QTest::newRow("Enter on Convert") << "Convert" << int(Qt::Key_Return) << true << "Convert";
+        QTest::newRow("Enter in the log") << "Memo1" << int(Qt::Key_Return) << true << "";
+        QTest::newRow("Enter while Convert is disabled") << "Edit2" << int(Qt::Key_Return) << false << "";
+        QTest::newRow("Escape in a field") << "Edit1" << int(Qt::Key_Escape) << true << "";
+        QTest::newRow("Escape on a button") << "Button1" << int(Qt::Key_Escape) << true << "";
+    }
+
+    void enterKey()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(bool, convertEnabled);
+        QFETCH(QString, clicked);
+
+        control<QLineEdit>("startTime")->setText(QStringLiteral("never"));
+        control("Convert")->setEnabled(convertEnabled);
+        QMap<QString, int> clicks;
+        for (auto* button : form->findChildren<QPushButton*>()) {
+            connect(button, &QPushButton::clicked, this, [&clicks, button] { ++clicks[button->objectName()]; });
+        }
+        QWidget* target = control(focus.toLatin1());
+        target->setFocus();
+        QCOMPARE(QApplication::focusWidget(), target);
+        QTest::keyClick(target, Qt::Key(key));
+
+        QMap<QString, int> expected;
+        if (!clicked.isEmpty())
+            expected[clicked] = 1;
+        QCOMPARE(clicks, expected);
+        QVERIFY(form->isVisible());
+    }
+
+    void chooseInputFile()
+    {
+        services->dialogAnswers = {QStringLiteral("/music/a song.mp3"), std::nullopt,
+                                   QStringLiteral("/music/missing.mp3")};
+        auto* edit1 = control<QLineEdit>("Edit1");
+        QTest::mouseClick(control("Button1"), Qt::LeftButton);
+        QCOMPARE(edit1->text(), QStringLiteral("/music/a song.mp3"));
+        QTest::mouseClick(control("Button1"), Qt::LeftButton);  // cancelled
+        QCOMPARE(edit1->text(), QStringLiteral("/music/a song.mp3"));
+        edit1->setText(QStringLiteral("typed by hand"));
+        QTest::mouseClick(control("Button1"), Qt::LeftButton);
+        QCOMPARE(edit1->text(), QStringLiteral("/music/missing.mp3"));
+        // Each showing offers the last confirmed choice; typed text never reaches the dialog.
+        QCOMPARE(services->offeredNames,
+                 QStringList({QString(), QStringLiteral("/music/a song.mp3"), QStringLiteral("/music/a song.mp3")}));
+        QCOMPARE(services->openedUrls, QList<QUrl>());
+    }
+
+    void chooseOutputFile_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("spaces in the name only") << "/home/u/My Tones/my tone.m4r" << "/home/u/My Tones/my_tone.m4r";
+        QTest::newRow("no spaces") << "/home/u/Tones/ring.m4r" << "/home/u/Tones/ring.m4r";
+        QTest::newRow("several spaces") << "/t/ a  b .m4r" << "/t/_a__b_.m4r";
+        QTest::newRow("backslash is a name character") << "/t/a b\\c d.m4r" << "/t/a_b\\c_d.m4r";
+    }
+
+    void chooseOutputFile()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, shown);
+        services->dialogAnswers = {chosen, std::nullopt};
+        auto* edit2 = control<QLineEdit>("Edit2");
+        QTest::mouseClick(control("Button2"), Qt::LeftButton);
+        QCOMPARE(edit2->text(), shown);
+        QTest::mouseClick(control("Button2"), Qt::LeftButton);  // cancelled: unchanged
+        QCOMPARE(edit2->text(), shown);
+        // The dialog remembers the path as it returned it, spaces and all.
+        QCOMPARE(services->offeredNames.last(), chosen);
+    }
+
+    void playOpensTheInputFile()
+    {
+        control<QLineEdit>("Edit1")->setText(QStringLiteral("/music/a song.mp3"));
+        QTest::mouseClick(control("Button3"), Qt::LeftButton);
+        QCOMPARE(services->openedUrls, QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/music/a song.mp3"))});
+    }
+
+    void donationControlsWithoutAddressDoNothing()
+    {
+        QTest::mouseClick(control("Label1"), Qt::LeftButton);
+        QTest::mouseClick(control("BitBtn1"), Qt::LeftButton);
+        QVERIFY(services->openedUrls.isEmpty());
+    }
+
+    void donationControlsOpenTheAddress()
+    {
+        form.reset();
+        const QUrl page(QStringLiteral("https://donate.example.org/tovalin?id=42"));
+        makeWindow(page);
+        QTest::mouseClick(control("Label1"), Qt::LeftButton);
+        QTest::mouseClick(control("BitBtn1"), Qt::LeftButton);
+        whenAboutShown([](TabtFrm* shown) {
+            QTest::mouseClick(shown->findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+            QVERIFY(shown->isVisible());  // Donate! leaves the window open
+        });
+        QTest::mouseClick(control("Image1"), Qt::LeftButton);
+        QCOMPARE(services->openedUrls, QList<QUrl>({page, page, page}));
+    }
+
+    void invalidTimeReachesTheErrorReport_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("bad start") << "abc" << "xyz" << "'abc' is not a valid time.";
+        QTest::newRow("bad end") << "0:20" << "0:60" << "'0:60' is not a valid time.";
+        QTest::newRow("empty start") << "" << "0:50" << "'' is not a valid time.";
+    }
+
+    void invalidTimeReachesTheErrorReport()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(QString, message);
+        control<QLineEdit>("startTime")->setText(start);
+        control<QLineEdit>("endTime")->setText(end);
+        control<QPlainTextEdit>("Memo1")->setPlainText(QStringLiteral("earlier log"));
+        QTest::mouseClick(control("Convert"), Qt::LeftButton);
+
+        QCOMPARE(services->messages.size(), 1);
+        QCOMPARE(services->messages[0].caption, QStringLiteral("Tovalin"));
+        QCOMPARE(services->messages[0].text, message);
+        QCOMPARE(services->messages[0].button, QStringLiteral("OK"));
+        // The handler simply ended: nothing in the window changed and the program goes on.
+        QVERIFY(control("Convert")->isEnabled());
+        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("earlier log"));
+        QVERIFY(form->isVisible());
+    }
+
+    void refusedRequestsShowAnErrorDialog_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("41 seconds") << "/a.mp3" << "/b.m4r" << "1:01"
+                                    << "Selected playback duration is too long. Maximum duration is 40 seconds.";
+        QTest::newRow("double quote") << "/a\".mp3" << "/b.m4r" << "0:50"
+                                      << "The text '/a\".mp3' contains a double quote (\"), which cannot be "
+                                         "passed to the conversion tools.";
+        QTest::newRow("output is input") << "/music/a.mp3" << "/music/../music/a.mp3" << "0:50"
+                                         << "The output file must not be the input file.";
+    }
+
+    void refusedRequestsShowAnErrorDialog()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, output);
+        QFETCH(QString, end);
+        QFETCH(QString, message);
+        control<QLineEdit>("Edit1")->setText(input);
+        control<QLineEdit>("Edit2")->setText(output);
+        control<QLineEdit>("endTime")->setText(end);
+        QTest::keyClick(control("Edit1"), Qt::Key_Return);
+
+        QCOMPARE(services->messages.size(), 1);
+        QCOMPARE(services->messages[0].caption, QStringLiteral("Error"));
+        QCOMPARE(services->messages[0].text, message);
+        QCOMPARE(services->messages[0].button, QStringLiteral("OK"));
+        QVERIFY(control("Convert")->isEnabled());
+        QVERIFY(control<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
+    }
+};
+
+TOVALIN_TEST_MAIN(TestMainWindow)
+#include "tst_MainWindow.moc"
