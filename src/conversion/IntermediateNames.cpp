@@ -28,13 +28,19 @@ IntermediateNames IntermediateNames::forOutput(const QString &outputPath, PathSt
         return exists(names.cut_) || exists(names.faded_) || exists(names.encoded_);
     };
 
-    IntermediateNames names(outputPath, style);
+    // The splitter reads "@" in its output name as a tag variable ("@f" is the input's
+    // name), so the cut section would land under another name, perhaps over a user's file.
+    const PathPieces pieces(style);
+    QString safeName = pieces.fileNamePart(outputPath);
+    safeName.replace(QLatin1Char('@'), QLatin1Char('_'));
+    const QString base = pieces.folderPart(outputPath) + safeName;
+
+    IntermediateNames names(base, style);
     if (!anyExists(names))
         return names;
 
-    const PathPieces pieces(style);
-    const QString withoutExtension = pieces.removeExtension(outputPath);
-    const QString extension = pieces.extension(outputPath);
+    const QString withoutExtension = pieces.removeExtension(base);
+    const QString extension = pieces.extension(base);
     for (int n = 1;; ++n) {
         names = IntermediateNames(withoutExtension + QStringLiteral("_tmp%1").arg(n) + extension,
                                   style);

@@ -9,7 +9,8 @@
 // The files a conversion creates beside the output file before the encoded one
 // takes the output name. When any of them already exists, all are derived from
 // "<stem>_tmpN<extension>" instead (the first N for which none exists), so a run
-// never writes over or deletes a file of the user's.
+// never writes over or deletes a file of the user's. An "@" in the output's name
+// becomes "_" in these names: the splitter would take it for a tag variable.
 class IntermediateNames {
 public:
     using ExistsQuery = std::function<bool(const QString &path)>;

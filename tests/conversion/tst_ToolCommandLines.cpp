@@ -101,6 +101,8 @@ void ToolCommandLinesTest::intermediateNamesAvoidExistingFiles_data()
     QTest::newRow("encoded exists") << "C:\\Music\\ring.m4r" << QStringList{"C:\\Music\\ring.m4a"} << "C:\\Music\\ring_tmp1.m4r";
     QTest::newRow("first variant taken") << "C:\\Music\\ring.m4r" << QStringList{"C:\\Music\\ring.m4r_faded.mp3", "C:\\Music\\ring_tmp1.m4a"} << "C:\\Music\\ring_tmp2.m4r";
     QTest::newRow("no extension") << "C:\\Tones\\tone" << QStringList{"C:\\Tones\\tone_faded.mp3"} << "C:\\Tones\\tone_tmp1";
+    QTest::newRow("@ is no tag variable") << "/t/a@f b.m4r" << QStringList{} << "/t/a_f b.m4r";
+    QTest::newRow("@ in the folder stays") << "/t@x/r@n.m4r" << QStringList{"/t@x/r_n.mp3"} << "/t@x/r_n_tmp1.m4r";
     QTest::newRow("output itself does not count") << "C:\\Tones\\tone.m4r" << QStringList{"C:\\Tones\\tone.m4r"} << "C:\\Tones\\tone.m4r";
 }
 
@@ -110,10 +112,11 @@ void ToolCommandLinesTest::intermediateNamesAvoidExistingFiles()
     QFETCH(QStringList, existing);
     QFETCH(QString, base);
     const QSet<QString> files(existing.begin(), existing.end());
+    const PathStyle style = output.startsWith('/') ? PathStyle::Posix : PathStyle::Windows;
     const IntermediateNames names = IntermediateNames::forOutput(
-        output, PathStyle::Windows, [&files](const QString &path) { return files.contains(path); });
+        output, style, [&files](const QString &path) { return files.contains(path); });
     QCOMPARE(names.base(), base);
-    QCOMPARE(names.cut(), PathPieces(PathStyle::Windows).replaceExtension(base, ".mp3"));
+    QCOMPARE(names.cut(), PathPieces(style).replaceExtension(base, ".mp3"));
 }
 
 void ToolCommandLinesTest::intermediateNamesAskFileSystem()
