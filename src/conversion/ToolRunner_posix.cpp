@@ -78,11 +78,13 @@ ToolOutcome ToolRunner::RunElevatedAndWait(QObject* /*owner*/, const QString& pr
         return outcome;
     }
 
-    errorTail += process.readAllStandardError();
-    outcome.lastErrorLine = lastLineOf(errorTail);
     if (process.error() == QProcess::FailedToStart) {
         outcome.kind = ToolOutcome::Kind::NotStarted;
-    } else if (process.exitStatus() == QProcess::CrashExit) {
+        return outcome;
+    }
+    errorTail += process.readAllStandardError();
+    outcome.lastErrorLine = lastLineOf(errorTail);
+    if (process.exitStatus() == QProcess::CrashExit) {
         outcome.kind = ToolOutcome::Kind::Crashed;
         outcome.exitStatus = process.exitCode();
     } else {
