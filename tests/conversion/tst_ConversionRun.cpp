@@ -1,0 +1,163 @@
+#include "ConversionRun.h"
+#include "ConversionView.h"
+#include "TerminationFlag.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Records what a run does to its window.
+class RecordingView : public ConversionView {
+public:
+    void clearLog() override { log.clear(); }
+    void appendLog(const QString& line) override { log << line; }
+    void setConvertEnabled(bool enabled) override { convertEnabled << enabled; }
+    bool revealWanted() const override { return true; }
+    void reveal(const QString& path) override { revealed << path; }
+
+    QStringList log;
+    QList<bool> convertEnabled;
+    QStringList revealed;
+};
+
+const QString Real = QStringLiteral("real");
+const QString Standin = QStringLiteral("standin");
+const QString Missing = QStringLiteral("missing");
+
+} // namespace
+
+// How a run ends when a tool is missing, fails, crashes or makes nothing, and when the
+// result cannot take the output name: always logged as a failure, never as done, and
+// nothing of the run left behind.
+class ConversionRunTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    QString song;
+
+    // A program folder whose External/ holds the real tool, the stand-in, or nothing.
+    ToolSet toolsOf(const QString& name, const QStringList& kinds)
+    {
+        const QString folder = dir.filePath(name);
+        const QString real[] = {QStringLiteral(TOVALIN_EXTERNAL "/mp3splt/mp3splt"),
+                                QStringLiteral(TOVALIN_EXTERNAL "/sox/sox"),
+                                QStringLiteral(TOVALIN_EXTERNAL "/ffmpeg/ffmpeg-heaac")};
+        const ToolSet tools = ToolSet::inFolder(folder + QLatin1Char('/'), PathStyle::Posix);
+        for (int i = 0; i < 3; ++i) {
+            const QString path = tools.path(ToolSet::roles[i]);
+            QDir().mkpath(QFileInfo(path).path());
+            QFile::remove(path);
+            if (kinds[i] != Missing)
+                QFile::link(kinds[i] == Real ? real[i] : QStringLiteral(TOVALIN_STANDIN), path);
+        }
+        return tools;
+    }
+
+    static QStringList filesIn(const QString& folder)
+    {
+        return QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        song = dir.filePath(QStringLiteral("song.mp3"));
+        QCOMPARE(QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "44100", "-c", "2", song, "synth", "45",
+                                                           "sine", "440"}),
+                 0);
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QStringList>("tools");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QByteArray>("standinExit");
+        QTest::addColumn<QByteArray>("standinSignal");
+        QTest::addColumn<QByteArray>("standinError");
+        QTest::addColumn<QStringList>("tail");
+
+        QTest::newRow("splitter missing") << QStringList{Missing, Real, Real} << "0:35" << QByteArray()
+                                          << QByteArray() << QByteArray()
+                                          << QStringList{"Error: the splitter could not be started."};
+        QTest::newRow("splitter makes nothing")
+            << QStringList{Standin, Real, Real} << "0:35" << QByteArray() << QByteArray() << QByteArray()
+            << QStringList{"Error: the splitter did not produce %out/ring.mp3."};
+        QTest::newRow("end before start: the real splitter fails")
+            << QStringList{Real, Real, Real} << "0:05" << QByteArray() << QByteArray() << QByteArray()
+            << QStringList{"Error: the splitter failed (exit status 1).",
+                           "error: the splitpoints are not in order (0m20s0h, 0m5s0h)"};
+        QTest::newRow("fader fails with a message")
+            << QStringList{Real, Standin, Real} << "0:35" << QByteArray("2") << QByteArray()
+            << QByteArray("sox FAIL fade: usage\n")
+            << QStringList{"Error: the fader failed (exit status 2).", "sox FAIL fade: usage"};
+        QTest::newRow("converter crashes") << QStringList{Real, Real, Standin} << "0:35" << QByteArray()
+                                           << QByteArray("SEGV") << QByteArray()
+                                           << QStringList{"Error: the converter failed (it crashed)."};
+        QTest::newRow("converter makes nothing")
+            << QStringList{Real, Real, Standin} << "0:35" << QByteArray() << QByteArray() << QByteArray()
+            << QStringList{"Error: the converter did not produce %out/ring.m4a."};
+    }
+
+    void failures()
+    {
+        QFETCH(QStringList, tools);
+        QFETCH(QString, end);
+        QFETCH(QByteArray, standinExit);
+        QFETCH(QByteArray, standinSignal);
+        QFETCH(QByteArray, standinError);
+        QFETCH(QStringList, tail);
+        qputenv("STANDIN_EXIT", standinExit);
+        qputenv("STANDIN_SIGNAL", standinSignal);
+        qputenv("STANDIN_STDERR", standinError);
+
+        const QString out = dir.filePath(QStringLiteral("out-%1").arg(QTest::currentDataTag()).replace(' ', '-'));
+        QVERIFY(QDir().mkpath(out));
+        const ConversionRequest request{song, out + QStringLiteral("/ring.m4r"), QStringLiteral("0:20"), end,
+                                        QStringLiteral("5"), QStringLiteral("5")};
+        RecordingView view;
+        TerminationFlag termination;
+        ConversionRun run(view, termination);
+        const auto result = run.execute(request, toolsOf(QTest::currentDataTag(), tools));
+
+        QCOMPARE(result, ConversionRun::Result::Failed);
+        tail.replaceInStrings(QStringLiteral("%out"), out);
+        tail << QStringLiteral("Conversion failed.");
+        QCOMPARE(view.log.mid(view.log.size() - tail.size()), tail);
+        QVERIFY(view.log.first().startsWith(QStringLiteral("Initializing splitter parameters: ")));
+        QCOMPARE(view.convertEnabled, QList<bool>({false, true}));
+        QVERIFY(view.revealed.isEmpty());
+        QCOMPARE(filesIn(out), QStringList());  // no intermediate file and no output
+    }
+
+    void resultThatCannotTakeTheOutputName()
+    {
+        // The output name is taken by a folder: the rename fails and that is a failure.
+        const QString out = dir.filePath(QStringLiteral("blocked"));
+        const QString output = out + QStringLiteral("/ring.m4r");
+        QVERIFY(QDir().mkpath(output));
+        qputenv("STANDIN_EXIT", "");
+        qputenv("STANDIN_SIGNAL", "");
+        RecordingView view;
+        TerminationFlag termination;
+        ConversionRun run(view, termination);
+        const ConversionRequest request{song, output, QStringLiteral("0:20"), QStringLiteral("0:35"),
+                                        QStringLiteral("5"), QStringLiteral("5")};
+        QCOMPARE(run.execute(request, toolsOf(QStringLiteral("blocked-tools"), {Real, Real, Real})),
+                 ConversionRun::Result::Failed);
+
+        QVERIFY(view.log.contains(QStringLiteral("Removing temporary files.")));
+        QVERIFY(view.log.contains(QStringLiteral("Error: %1/ring.m4a could not be renamed to %2.").arg(out, output)));
+        QCOMPARE(view.log.last(), QStringLiteral("Conversion failed."));
+        QVERIFY(!view.log.contains(QStringLiteral("Done.")));
+        QCOMPARE(filesIn(out), QStringList());
+        QVERIFY(QFileInfo(output).isDir());
+    }
+};
+
+QTEST_GUILESS_MAIN(ConversionRunTest)
+#include "tst_ConversionRun.moc"

@@ -1,0 +1,284 @@
+#include "FakeServices.h"
+#include "TForm1.h"
+#include "TestMain.h"
+
+#include <QCheckBox>
+#include <QCryptographicHash>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+QByteArray run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(-1);
+    return process.readAllStandardOutput();
+}
+
+QByteArray digest(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+                                          : QByteArray();
+}
+
+void write(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+// Loudness (RMS of 8 kHz mono samples) of a stretch of an audio file.
+struct Loudness {
+    double first50ms = 0;
+    double middle = 0;
+    double last50ms = 0;
+};
+
+Loudness loudnessOf(const QString& path)
+{
+    const QByteArray pcm = run(QStringLiteral("ffmpeg"), {"-v", "error", "-i", path, "-f", "s16le", "-ac", "1", "-ar",
+                                                          "8000", "-"});
+    const auto* samples = reinterpret_cast<const qint16*>(pcm.constData());
+    const qsizetype count = pcm.size() / 2;
+    const auto rms = [&](qsizetype from, qsizetype n) {
+        double sum = 0;
+        for (qsizetype i = from; i < from + n; ++i)
+            sum += double(samples[i]) * samples[i];
+        return std::sqrt(sum / double(n));
+    };
+    if (count < 16000)
+        return {};
+    return {rms(0, 400), rms(count / 2 - 4000, 8000), rms(count - 400, 400)};
+}
+
+} // namespace
+
+// Whole conversions through the main window with the real splitter, fader and converter.
+class TestConversion : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    QString song;
+    FakeServices* services = nullptr;
+    std::unique_ptr<TForm1> form;
+
+    template <typename T = QWidget>
+    T* control(const char* name) const
+    {
+        return form->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    QStringList log() const
+    {
+        const QString text = control<QPlainTextEdit>("Memo1")->toPlainText();
+        return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    }
+
+    QString folder(const QString& name) const
+    {
+        const QString path = dir.filePath(name);
+        QDir().mkpath(path);
+        return path;
+    }
+
+    static QStringList filesIn(const QString& path)
+    {
+        return QDir(path).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
+    }
+
+    void convert(const QString& input, const QString& output, const QString& start = QStringLiteral("0:20"),
+                 const QString& end = QStringLiteral("0:50"))
+    {
+        control<QLineEdit>("Edit1")->setText(input);
+        control<QLineEdit>("Edit2")->setText(output);
+        control<QLineEdit>("startTime")->setText(start);
+        control<QLineEdit>("endTime")->setText(end);
+        QTest::mouseClick(control("Convert"), Qt::LeftButton);  // returns when the run has ended
+    }
+
+    // Runs action inside the wait for the named tool ("Executing <role>. Please wait.").
+    void whileRunning(const QString& role, std::function<void()> action)
+    {
+        auto* memo = control<QPlainTextEdit>("Memo1");
+        const QString line = QStringLiteral("Executing %1. Please wait.").arg(role);
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = connect(memo, &QPlainTextEdit::textChanged, this, [=, this] {
+            if (!memo->toPlainText().endsWith(line))
+                return;
+            disconnect(*connection);
+            QTimer::singleShot(0, this, action);
+        });
+    }
+
+    void verifyRingtone(const QString& path, double seconds)
+    {
+        const QString probe = QString::fromUtf8(
+            run(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries",
+                                            "stream=codec_name,profile:format=format_name,duration", "-of",
+                                            "default=noprint_wrappers=1", path}));
+        QVERIFY2(probe.contains(QStringLiteral("codec_name=aac")), qPrintable(probe));
+        QVERIFY2(probe.contains(QStringLiteral("profile=LC")), qPrintable(probe));
+        QVERIFY2(probe.contains(QStringLiteral("format_name=mov,mp4,m4a")), qPrintable(probe));
+        const QString duration = probe.section(QStringLiteral("duration="), 1).section(QLatin1Char('\n'), 0, 0);
+        QVERIFY2(std::abs(duration.toDouble() - seconds) < 0.5, qPrintable(duration));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        song = folder(QStringLiteral("in dir")) + QStringLiteral("/song.mp3");
+        QCOMPARE(QProcess::execute(QStringLiteral("sox"),
+                                   {"-n", "-r", "44100", "-c", "2", song, "synth", "60", "sine", "440", "vol", "0.5"}),
+                 0);
+    }
+
+    void init()
+    {
+        auto* app = TovalinApplication::instance();
+        auto fake = std::make_unique<FakeServices>();
+        services = fake.get();
+        app->setPlatformServices(std::move(fake));
+        form = std::make_unique<TForm1>(*services, app->termination(), QUrl());
+        form->showCentred();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    void cleanup() { form.reset(); }
+
+    void normalRunAcrossFolders()
+    {
+        const QString out = folder(QString::fromUtf8("Klingelt\xc3\xb6ne & mehr"));
+        const QString output = out + QStringLiteral("/mein Ton.m4r");
+        convert(song, output);
+
+        const QString faded = out + QStringLiteral("/mein Ton.m4r_faded.mp3");
+        QCOMPARE(log(), QStringList({
+                            "Initializing splitter parameters: \"" + song + "\" 0.20 0.50 -d \"" + out
+                                + "/.\" -o \"mein Ton\"",
+                            "Executing splitter. Please wait.",
+                            "Initializing fader parameters: \"" + out + "/mein Ton.mp3\" \"" + faded
+                                + "\" fade h 0:5 0 0:5",
+                            "Executing fader. Please wait.",
+                            "Initializing converter parameters: -i \"" + faded + "\" -c:a libfdk_aac \"" + out
+                                + "/mein Ton.m4a\"",
+                            "Executing converter. Please wait.",
+                            "Removing temporary files.",
+                            "Done.",
+                        }));
+        QCOMPARE(filesIn(out), QStringList{QStringLiteral("mein Ton.m4r")});
+        QCOMPARE(filesIn(QFileInfo(song).path()), QStringList{QStringLiteral("song.mp3")});
+        verifyRingtone(output, 30);
+        const Loudness loudness = loudnessOf(output);
+        QVERIFY(loudness.middle > 1000);
+        QVERIFY2(loudness.first50ms < loudness.middle / 10, "fades in");
+        QVERIFY2(loudness.last50ms < loudness.middle / 10, "fades out");
+        QVERIFY(control("Convert")->isEnabled());
+        QCOMPARE(services->revealed, QStringList{output});
+    }
+
+    void inputBesideTheOutputUnderItsStem()
+    {
+        const QString out = folder(QStringLiteral("same"));
+        const QString input = out + QStringLiteral("/ring.mp3");
+        QVERIFY(QFile::copy(song, input));
+        const QByteArray before = digest(input);
+        convert(input, out + QStringLiteral("/ring.m4r"));
+
+        QCOMPARE(log().last(), QStringLiteral("Done."));
+        QVERIFY(log().first().endsWith(QStringLiteral("-o \"ring_tmp1\"")));
+        QCOMPARE(digest(input), before);
+        QCOMPARE(filesIn(out), QStringList({"ring.m4r", "ring.mp3"}));
+        verifyRingtone(out + QStringLiteral("/ring.m4r"), 30);
+    }
+
+    void existingOutputIsReplacedAndUsersFilesStay()
+    {
+        const QString out = folder(QStringLiteral("existing"));
+        const QString output = out + QStringLiteral("/tone.m4r");
+        write(output, "an older ringtone");
+        write(out + QStringLiteral("/tone.m4a"), "the user's own song");
+        convert(song, output, QStringLiteral("0:10"), QStringLiteral("0:50"));
+
+        QCOMPARE(log().last(), QStringLiteral("Done."));
+        verifyRingtone(output, 40);
+        QFile own(out + QStringLiteral("/tone.m4a"));
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), QByteArray("the user's own song"));
+        QCOMPARE(filesIn(out), QStringList({"tone.m4a", "tone.m4r"}));
+    }
+
+    void endBeforeStartFailsAndLeavesNothing()
+    {
+        const QString out = folder(QStringLiteral("reversed"));
+        convert(song, out + QStringLiteral("/tone.m4r"), QStringLiteral("0:50"), QStringLiteral("0:20"));
+
+        QCOMPARE(log().mid(2), QStringList({"Error: the splitter failed (exit status 1).",
+                                            "error: the splitpoints are not in order (0m50s0h, 0m20s0h)",
+                                            "Conversion failed."}));
+        QCOMPARE(filesIn(out), QStringList());
+        QVERIFY(services->revealed.isEmpty());
+        QVERIFY(control("Convert")->isEnabled());
+    }
+
+    void enterRightAfterStartUpRunsWithTheInitialValues()
+    {
+        const QStringList before = filesIn(QDir::currentPath());
+        QCOMPARE(QApplication::focusWidget(), control("Edit1"));
+        QTest::keyClick(control("Edit1"), Qt::Key_Return);
+
+        QCOMPARE(log().first(), QStringLiteral("Initializing splitter parameters: \"\" 0.20 0.50 -d \".\" -o \"\""));
+        QCOMPARE(log().last(), QStringLiteral("Conversion failed."));
+        QCOMPARE(filesIn(QDir::currentPath()), before);
+        QVERIFY(services->revealed.isEmpty());
+    }
+
+    // While a tool runs the window stays usable, but the run keeps what it read at the start:
+    // the output path and the times; only the check box is read at the end.
+    void editsDuringTheRun_data()
+    {
+        QTest::addColumn<bool>("checkedAtStart");
+        QTest::newRow("check box cleared during the run") << true;
+        QTest::newRow("check box set during the run") << false;
+    }
+
+    void editsDuringTheRun()
+    {
+        QFETCH(bool, checkedAtStart);
+        const QString out = folder(QStringLiteral("edited"));
+        const QString output = out + QStringLiteral("/first.m4r");
+        QFile::remove(output);
+        control<QCheckBox>("CheckBox1")->setChecked(checkedAtStart);
+        bool convertWasDisabled = false;
+        whileRunning(QStringLiteral("fader"), [&] {
+            convertWasDisabled = !control("Convert")->isEnabled();
+            control<QLineEdit>("Edit2")->setText(out + QStringLiteral("/second.m4r"));
+            control<QLineEdit>("endTime")->setText(QStringLiteral("0:25"));
+            control<QCheckBox>("CheckBox1")->setChecked(!checkedAtStart);
+            QTest::keyClick(control("Edit1"), Qt::Key_Return);  // no second run
+            QTest::mouseClick(control("Button3"), Qt::LeftButton);  // Play still works
+        });
+        convert(song, output);
+
+        QVERIFY(convertWasDisabled);
+        QCOMPARE(log().size(), 8);
+        QCOMPARE(filesIn(out), QStringList{QStringLiteral("first.m4r")});
+        verifyRingtone(output, 30);
+        QCOMPARE(services->openedUrls, QList<QUrl>{QUrl::fromLocalFile(song)});
+        QCOMPARE(services->revealed, checkedAtStart ? QStringList() : QStringList{output});
+    }
+};
+
+TOVALIN_TEST_MAIN(TestConversion)
+#include "tst_Conversion.moc"

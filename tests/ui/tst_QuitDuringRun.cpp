@@ -1,0 +1,65 @@
+#include "FakeServices.h"
+#include "TForm1.h"
+#include "TestMain.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <csignal>
+
+// Closing the main window while a tool runs. This program lies in a folder of its own
+// whose converter is a stand-in that runs until it is stopped.
+class TestQuitDuringRun : public QObject {
+    Q_OBJECT
+
+private slots:
+    void closingStopsTheToolCleansUpAndKeepsTheOutput()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString song = dir.filePath(QStringLiteral("song.mp3"));
+        QCOMPARE(QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "44100", "-c", "2", song, "synth", "60",
+                                                           "sine", "440"}),
+                 0);
+        const QString out = dir.filePath(QStringLiteral("out"));
+        QVERIFY(QDir().mkpath(out));
+        const QString output = out + QStringLiteral("/tone.m4r");
+        QFile old(output);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the ringtone made last week");
+        old.close();
+        const QString pidFile = dir.filePath(QStringLiteral("converter.pid"));
+        qputenv("STANDIN_SLEEP", "120");
+        qputenv("STANDIN_PID", pidFile.toLocal8Bit());
+
+        auto* app = TovalinApplication::instance();
+        FakeServices services;
+        TForm1 form(services, app->termination(), QUrl());
+        form.showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* memo = form.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+        connect(memo, &QPlainTextEdit::textChanged, &form, [&] {
+            if (memo->toPlainText().endsWith(QStringLiteral("Executing converter. Please wait.")))
+                QTimer::singleShot(300, &form, [&] { form.close(); });
+        });
+        form.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(song);
+        form.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(output);
+        form.ConvertClick();
+
+        QVERIFY(app->termination().isSet());
+        QCOMPARE(memo->toPlainText().split(QLatin1Char('\n')).last(),
+                 QStringLiteral("Executing converter. Please wait."));
+        QFile pid(pidFile);
+        QVERIFY(pid.open(QIODevice::ReadOnly));
+        QVERIFY2(::kill(pid.readAll().trimmed().toInt(), 0) != 0, "the converter was stopped");
+        QCOMPARE(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("tone.m4r")});
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("the ringtone made last week"));
+        QVERIFY(services.revealed.isEmpty());
+    }
+};
+
+TOVALIN_TEST_MAIN(TestQuitDuringRun)
+#include "tst_QuitDuringRun.moc"
