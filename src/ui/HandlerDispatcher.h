@@ -14,6 +14,13 @@ public:
 
     void call(std::function<void()> handler);
 
+    // Runs window->handler() through call() whenever the sender emits the signal.
+    template <typename Sender, typename Signal, typename Window>
+    void route(Sender* sender, Signal signal, Window* window, void (Window::*handler)())
+    {
+        connect(sender, signal, window, [this, window, handler] { call([window, handler] { (window->*handler)(); }); });
+    }
+
 protected:
     bool event(QEvent* event) override;
 };

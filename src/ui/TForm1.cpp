@@ -28,13 +28,6 @@ const QString StatusNotice = QStringLiteral(
 constexpr Qt::WindowFlags MainWindowFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
-template <typename Sender, typename Signal>
-void wire(HandlerDispatcher& handlers, Sender* sender, Signal signal, QObject* context,
-          std::function<void()> handler)
-{
-    QObject::connect(sender, signal, context, [&handlers, handler] { handlers.call(handler); });
-}
-
 } // namespace
 
 TForm1::TForm1(PlatformServices& services, TerminationFlag& termination, QUrl donationPage,
@@ -53,14 +46,14 @@ TForm1::TForm1(PlatformServices& services, TerminationFlag& termination, QUrl do
     LayoutProperties::apply(this);
     ui->StatusBar1->showMessage(StatusNotice);
 
-    wire(handlers_, ui->Convert, &QPushButton::clicked, this, [this] { ConvertClick(); });
-    wire(handlers_, ui->Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    wire(handlers_, ui->Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    wire(handlers_, ui->Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-    wire(handlers_, ui->Image1, &ClickLabel::clicked, this, [this] { Image1Click(); });
-    wire(handlers_, ui->Image2, &ClickLabel::clicked, this, [this] { Image2Click(); });
-    wire(handlers_, ui->Label1, &ClickLabel::clicked, this, [this] { Label1Click(); });
-    wire(handlers_, ui->BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    handlers_.route(ui->Convert, &QPushButton::clicked, this, &TForm1::ConvertClick);
+    handlers_.route(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    handlers_.route(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    handlers_.route(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    handlers_.route(ui->Image1, &ClickLabel::clicked, this, &TForm1::Image1Click);
+    handlers_.route(ui->Image2, &ClickLabel::clicked, this, &TForm1::Image2Click);
+    handlers_.route(ui->Label1, &ClickLabel::clicked, this, &TForm1::Label1Click);
+    handlers_.route(ui->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 
     ui->Edit1->setFocus();
     timeLocale_ = TimeLocale::system();
