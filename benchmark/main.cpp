@@ -1,0 +1,237 @@
+// Measures what the window adds to a conversion: each round converts one MP3 through
+// the main window (Convert clicked, the tools waited for in the window's event loop)
+// and then runs the same three tool commands directly with blocking waits. Prints the
+// medians, the window/direct wall-time ratio and the program's own CPU time during the
+// window conversion as a share of its wall time.
+
+#include "FakeServices.h"
+#include "IntermediateNames.h"
+#include "TForm1.h"
+#include "TabtFrm.h"
+#include "ToolParameters.h"
+#include "ToolSet.h"
+#include "TovalinApplication.h"
+#include "WindowsCommandLine.h"
+
+#include <QCheckBox>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr double RatioGoal = 1.05;
+constexpr double CpuShareGoal = 0.05;
+
+[[noreturn]] void fail(const QString& message)
+{
+    std::fprintf(stderr, "tovalin_benchmark: %s\n", qPrintable(message));
+    std::exit(EXIT_FAILURE);
+}
+
+// User plus system time of this process alone; the tools are children and not counted.
+double ownCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+void requireOutput(const QString& path, const QString& what)
+{
+    if (QFileInfo(path).size() <= 0)
+        fail(QStringLiteral("%1 produced no %2").arg(what, path));
+}
+
+// A minute of a few mixed tones with a slow tremolo, made by the fader tool itself.
+void makeInput(const ToolSet& tools, const QString& path)
+{
+    QProcess sox;
+    sox.setStandardInputFile(QProcess::nullDevice());
+    sox.start(tools.fader(), {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
+                              QStringLiteral("-c"), QStringLiteral("2"), path, QStringLiteral("synth"),
+                              QStringLiteral("60"), QStringLiteral("sine"), QStringLiteral("220"),
+                              QStringLiteral("sine"), QStringLiteral("330"), QStringLiteral("sine"),
+                              QStringLiteral("440"), QStringLiteral("sine"), QStringLiteral("554"),
+                              QStringLiteral("remix"), QStringLiteral("1,3"), QStringLiteral("2,4"),
+                              QStringLiteral("tremolo"), QStringLiteral("3"), QStringLiteral("40"),
+                              QStringLiteral("norm"), QStringLiteral("-3")});
+    if (!sox.waitForFinished(-1) || sox.exitStatus() != QProcess::NormalExit || sox.exitCode() != 0)
+        fail(QStringLiteral("could not make the input file: ") + QString::fromLocal8Bit(sox.readAllStandardError()));
+    requireOutput(path, QStringLiteral("the input generator"));
+}
+
+struct Timing {
+    double wallSeconds = 0;
+    double cpuSeconds = 0;
+};
+
+template <typename T>
+T* control(QWidget& form, const char* name)
+{
+    auto* widget = form.findChild<T*>(QString::fromLatin1(name));
+    if (!widget)
+        fail(QStringLiteral("the main window has no control %1").arg(QLatin1String(name)));
+    return widget;
+}
+
+Timing convertThroughWindow(TForm1& form, const ConversionRequest& request)
+{
+    control<QLineEdit>(form, "Edit1")->setText(request.inputPath);
+    control<QLineEdit>(form, "Edit2")->setText(request.outputPath);
+    control<QLineEdit>(form, "startTime")->setText(request.startTime);
+    control<QLineEdit>(form, "endTime")->setText(request.endTime);
+    control<QLineEdit>(form, "fadeInTime")->setText(request.fadeInTime);
+    control<QLineEdit>(form, "fadeOutTime")->setText(request.fadeOutTime);
+    control<QCheckBox>(form, "CheckBox1")->setChecked(false);
+
+    // The click returns once the whole conversion has run in the window's nested waits.
+    QElapsedTimer wall;
+    const double cpuBefore = ownCpuSeconds();
+    wall.start();
+    control<QPushButton>(form, "Convert")->click();
+    const Timing timing{double(wall.nsecsElapsed()) / 1e9, ownCpuSeconds() - cpuBefore};
+
+    const QStringList log = control<QPlainTextEdit>(form, "Memo1")->toPlainText().split(QLatin1Char('\n'));
+    if (log.isEmpty() || log.last() != QLatin1String("Done."))
+        fail(QStringLiteral("the window conversion did not finish:\n") + log.join(QLatin1Char('\n')));
+    requireOutput(request.outputPath, QStringLiteral("the window conversion"));
+    return timing;
+}
+
+Timing convertDirectly(const ToolSet& tools, const ConversionRequest& request)
+{
+    const IntermediateNames names = IntermediateNames::forOutput(request.outputPath);
+    struct Step {
+        ToolSet::Role role;
+        QString parameters;
+        QString product;
+    };
+    const Step steps[] = {
+        {ToolSet::Role::Splitter, ToolParameters::splitter(request, names), names.cut()},
+        {ToolSet::Role::Fader, ToolParameters::fader(request, names), names.faded()},
+        {ToolSet::Role::Converter, ToolParameters::converter(names), names.encoded()},
+    };
+
+    QElapsedTimer wall;
+    wall.start();
+    for (const Step& step : steps) {
+        QProcess tool;
+        tool.setStandardInputFile(QProcess::nullDevice());
+        tool.setStandardOutputFile(QProcess::nullDevice());
+        tool.start(tools.path(step.role), WindowsCommandLine::split(step.parameters));
+        if (!tool.waitForFinished(-1) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0
+            || !QFileInfo::exists(step.product)) {
+            fail(QStringLiteral("the %1 run directly failed: %2")
+                     .arg(ToolSet::roleWord(step.role), QString::fromLocal8Bit(tool.readAllStandardError())));
+        }
+    }
+    QFile::remove(names.faded());
+    QFile::remove(names.cut());
+    if (!QFile::rename(names.encoded(), request.outputPath))
+        fail(QStringLiteral("could not rename %1 to %2").arg(names.encoded(), request.outputPath));
+    const Timing timing{double(wall.nsecsElapsed()) / 1e9, 0};
+
+    requireOutput(request.outputPath, QStringLiteral("the direct run"));
+    return timing;
+}
+
+QString verdict(bool met)
+{
+    return met ? QStringLiteral("goal met") : QStringLiteral("goal missed");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    TovalinApplication app(argc, argv);
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral(
+        "Times conversions through the main window against the same tool commands run directly."));
+    options.addHelpOption();
+    const QCommandLineOption roundsOption({QStringLiteral("n"), QStringLiteral("rounds")},
+                                          QStringLiteral("Number of rounds (default 5)."), QStringLiteral("N"),
+                                          QStringLiteral("5"));
+    options.addOption(roundsOption);
+    options.process(app);
+    bool number = false;
+    const int rounds = options.value(roundsOption).toInt(&number);
+    if (!number || rounds < 1)
+        fail(QStringLiteral("--rounds wants a positive whole number"));
+
+    // The window as the program builds it, with a desktop double that records reveals.
+    auto fake = std::make_unique<FakeServices>();
+    FakeServices& services = *fake;
+    app.setPlatformServices(std::move(fake));
+    app.prepareLook();
+    TForm1 form(services, app.termination(), QUrl());
+    TabtFrm about(services, QUrl(), &form);
+    form.setAboutWindow(&about);
+    form.showCentred();
+    if (!QTest::qWaitForWindowExposed(&form))
+        fail(QStringLiteral("the main window was not shown"));
+
+    const ToolSet tools = ToolSet::forRunningProgram();
+    QTemporaryDir work;
+    if (!work.isValid())
+        fail(QStringLiteral("no temporary folder: ") + work.errorString());
+    const QString input = work.filePath(QStringLiteral("input.mp3"));
+    makeInput(tools, input);
+
+    std::vector<double> windowWall, windowCpuShare, directWall;
+    std::printf("round  window s  own CPU s  direct s\n");
+    for (int round = 1; round <= rounds; ++round) {
+        ConversionRequest request{input, {}, QStringLiteral("0:20"), QStringLiteral("0:50"),
+                                  QStringLiteral("5"), QStringLiteral("5")};
+        request.outputPath = work.filePath(QStringLiteral("window-%1.m4r").arg(round));
+        const Timing window = convertThroughWindow(form, request);
+        request.outputPath = work.filePath(QStringLiteral("direct-%1.m4r").arg(round));
+        const Timing direct = convertDirectly(tools, request);
+
+        windowWall.push_back(window.wallSeconds);
+        windowCpuShare.push_back(window.cpuSeconds / window.wallSeconds);
+        directWall.push_back(direct.wallSeconds);
+        std::printf("%5d  %8.3f  %9.3f  %8.3f\n", round, window.wallSeconds, window.cpuSeconds, direct.wallSeconds);
+        std::fflush(stdout);
+    }
+    if (!services.revealed.isEmpty())
+        fail(QStringLiteral("a file was revealed although CheckBox1 was cleared"));
+
+    const double ratio = median(windowWall) / median(directWall);
+    const double share = median(windowCpuShare);
+    std::printf("\nmedians over %d rounds\n", rounds);
+    std::printf("  conversion through the window   %8.3f s\n", median(windowWall));
+    std::printf("  same tools run directly         %8.3f s\n", median(directWall));
+    std::printf("  wall time window/direct         %8.3f    (goal <= %.2f)  %s\n", ratio, RatioGoal,
+                qPrintable(verdict(ratio <= RatioGoal)));
+    std::printf("  own CPU time / wall (window)    %7.2f %%    (goal < %.0f %%)  %s\n", share * 100,
+                CpuShareGoal * 100, qPrintable(verdict(share < CpuShareGoal)));
+    return EXIT_SUCCESS;
+}
