@@ -1,15 +1,18 @@
 #pragma once
 
 #include "TovalinApplication.h"
+#include "UrlSink.h"
 
 #include <QtTest>
 
 // A QtTest main that runs under the program's own application object, so errors that
-// escape a handler take the same road as in the program.
+// escape a handler take the same road as in the program, and with no address reaching
+// a real application.
 #define TOVALIN_TEST_MAIN(TestClass)                                                               \
     int main(int argc, char* argv[])                                                               \
     {                                                                                              \
         TovalinApplication app(argc, argv);                                                        \
+        UrlSink urlSink(&app);                                                                     \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
