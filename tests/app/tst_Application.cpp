@@ -144,7 +144,7 @@ private slots:
     }
 
     // Last: once the quit request is taken, Qt runs no further event loop in this process.
-    void closingTheMainWindowSetsTheTerminationFlag()
+    void closingTheMainWindowEndsTheProgram()
     {
         auto* app = TovalinApplication::instance();
         FakeServices services;
@@ -152,9 +152,11 @@ private slots:
         form.showCentred();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(!app->termination().isSet());
-        QVERIFY(form.close());
-        QVERIFY(!app->termination().isSet());  // a request, taken from the queue
-        QCoreApplication::processEvents();
+        QTimer::singleShot(0, &form, [&] {
+            QVERIFY(form.close());
+            QVERIFY(!app->termination().isSet());  // a request, taken from the queue
+        });
+        QCOMPARE(QCoreApplication::exec(), 0);  // the program's event loop ends at once
         QVERIFY(app->termination().isSet());
     }
 };
