@@ -15,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -132,7 +133,9 @@ void TForm1::Button2Click()
 
 void TForm1::Button3Click()
 {
-    services_.openUrl(QUrl::fromLocalFile(ui->Edit1->text()));
+    // A relative path means the same file the tools would read: one under the current folder.
+    const QString input = ui->Edit1->text();
+    services_.openUrl(input.isEmpty() ? QUrl() : QUrl::fromLocalFile(QFileInfo(input).absoluteFilePath()));
 }
 
 void TForm1::Image1Click()

@@ -302,9 +302,17 @@ private slots:
 
     void playOpensTheInputFile()
     {
-        control<QLineEdit>("Edit1")->setText(QStringLiteral("/music/a song.mp3"));
+        auto* edit1 = control<QLineEdit>("Edit1");
+        edit1->setText(QStringLiteral("/music/a song.mp3"));
         QTest::mouseClick(control("Button3"), Qt::LeftButton);
-        QCOMPARE(services->openedUrls, QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/music/a song.mp3"))});
+        edit1->setText(QStringLiteral("relative.mp3"));
+        QTest::mouseClick(control("Button3"), Qt::LeftButton);
+        edit1->clear();
+        QTest::mouseClick(control("Button3"), Qt::LeftButton);
+        QCOMPARE(services->openedUrls,
+                 QList<QUrl>({QUrl::fromLocalFile(QStringLiteral("/music/a song.mp3")),
+                              QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("relative.mp3"))),
+                              QUrl()}));
     }
 
     void donationControlsWithoutAddressDoNothing()
