@@ -8,6 +8,7 @@
 #include "TForm1.h"
 #include "TabtFrm.h"
 
+#include <QDir>
 #include <QIcon>
 #include <QUrl>
 #include <QWidget>
@@ -34,9 +35,11 @@ QString innermostMessage(const std::exception& error)
 
 QIcon programIcon()
 {
+    // Every size the resources carry; QIcon reads each picture's size itself.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 72, 96, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/tovalin-%1.png").arg(size), QSize(size, size));
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& file : icons.entryList(QDir::Files))
+        icon.addFile(icons.filePath(file));
     return icon;
 }
 
