@@ -8,7 +8,9 @@
 #include "TForm1.h"
 #include "TabtFrm.h"
 
+#include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QUrl>
 #include <QWidget>
@@ -51,11 +53,34 @@ TovalinApplication::TovalinApplication(int& argc, char** argv)
     setApplicationName(QStringLiteral("Tovalin"));
     setApplicationVersion(QStringLiteral("2.2"));
     setWindowIcon(programIcon());
+    // Matches the installed desktop entry, so desktops show its icon and name.
+    setDesktopFileName(QStringLiteral("tovalin"));
     // Closing the main window posts the quit request itself.
     setQuitOnLastWindowClosed(false);
 }
 
 TovalinApplication::~TovalinApplication() = default;
+
+QString TovalinApplication::startFile(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Turns a section of an MP3 file into an iPhone ringtone."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The MP3 file to start with."),
+                                 QStringLiteral("[file]"));
+    parser.process(arguments);
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty())
+        return {};
+    const QFileInfo file(files.front());
+    if (files.size() > 1 || !file.isFile()) {
+        qWarning("%s: only one existing file can be opened; starting without one",
+                 qPrintable(applicationName().toLower()));
+        return {};
+    }
+    return file.absoluteFilePath();
+}
 
 TovalinApplication* TovalinApplication::instance()
 {
@@ -80,11 +105,14 @@ void TovalinApplication::prepareLook(const QString& styleName)
 
 int TovalinApplication::run()
 {
+    const QString file = startFile(arguments());
     prepareLook();
     const QUrl donationPage(QStringLiteral(TOVALIN_DONATION_URL));
     TForm1 form(*services_, termination_, donationPage);
     TabtFrm about(*services_, donationPage, &form);
     form.setAboutWindow(&about);
+    if (!file.isEmpty())
+        form.takeInputFile(file);
     form.showCentred();
     return exec();
 }

@@ -31,7 +31,12 @@ public:
     // a style that is not carried is reported and the system look stays.
     void prepareLook(const QString& styleName = StyleName);
 
-    // Creates both windows, shows the main window and runs until it is closed.
+    // The full path of the one existing file the command line names (a file manager's
+    // "Open with"), or an empty text. --help and --version are answered and end the program.
+    static QString startFile(const QStringList& arguments);
+
+    // Reads the command line (--help, --version, an optional file for the input field),
+    // creates both windows, shows the main window and runs until it is closed.
     int run();
 
     bool notify(QObject* receiver, QEvent* event) override;

@@ -14,10 +14,12 @@
 #include "ToolSet.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QScreen>
 
 namespace {
@@ -116,7 +118,43 @@ void TForm1::reveal(const QString& outputPath)
 void TForm1::Button1Click()
 {
     if (services_.execute(this, open))
-        ui->Edit1->setText(open.fileName());
+        takeInputFile(open.fileName());
+}
+
+void TForm1::takeInputFile(const QString& path)
+{
+    // The next "..." then starts from this file, as after choosing it there.
+    open.setFileName(path);
+    ui->Edit1->setText(path);
+}
+
+QString TForm1::droppableFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return {};
+    const QFileInfo file(urls.front().toLocalFile());
+    return file.isFile() ? file.absoluteFilePath() : QString();
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (droppableFile(event->mimeData()).isEmpty())
+        return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    const QString file = droppableFile(event->mimeData());
+    if (file.isEmpty())
+        return;
+    takeInputFile(file);
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
 void TForm1::Button2Click()

@@ -14,6 +14,7 @@ namespace Ui {
 class TForm1;
 }
 class PlatformServices;
+class QMimeData;
 class TabtFrm;
 class TerminationFlag;
 
@@ -27,6 +28,11 @@ public:
     ~TForm1() override;
 
     void setAboutWindow(TabtFrm* about) { about_ = about; }
+
+    // Puts a chosen file's full path into the input field, as the "..." button does.
+    void takeInputFile(const QString& path);
+    // The one local file a drag carries, or an empty text when it carries anything else.
+    static QString droppableFile(const QMimeData* data);
 
     // Shows the window, the first time centred on the whole desktop.
     void showCentred();
@@ -45,6 +51,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // What a conversion run reads and writes in this window.

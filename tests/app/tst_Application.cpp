@@ -4,7 +4,11 @@
 #include "TForm1.h"
 #include "TestMain.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QStyle>
 
@@ -69,6 +73,38 @@ private slots:
         QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.2"));
         QVERIFY(!QApplication::windowIcon().isNull());
         QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(256, 256)));
+    }
+
+    void startFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments");  // after the program; "@" is a scratch folder
+        QTest::addColumn<QString>("file");           // expected, relative to the scratch folder
+        QTest::newRow("none") << QStringList{} << "";
+        QTest::newRow("an MP3") << QStringList{"@/a song.mp3"} << "a song.mp3";
+        QTest::newRow("relative to the current folder") << QStringList{"a song.mp3"} << "a song.mp3";
+        QTest::newRow("non-ASCII") << QStringList{"@/Töne 木.mp3"} << "Töne 木.mp3";
+        QTest::newRow("after --") << QStringList{"--", "@/-dash.mp3"} << "-dash.mp3";
+        QTest::newRow("a folder") << QStringList{"@"} << "";
+        QTest::newRow("missing") << QStringList{"@/gone.mp3"} << "";
+        QTest::newRow("two files") << QStringList{"@/a song.mp3", "@/Töne 木.mp3"} << "";
+    }
+
+    // What a file manager's "Open with" hands over lands in the input field as a full path.
+    void startFile()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, file);
+        QTemporaryDir scratch;
+        for (const char* name : {"a song.mp3", "Töne 木.mp3", "-dash.mp3"})
+            QVERIFY(QFile(scratch.filePath(QString::fromUtf8(name))).open(QIODevice::WriteOnly));
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(scratch.path()));
+        QStringList commandLine{QStringLiteral("tovalin")};
+        for (QString argument : arguments)
+            commandLine << argument.replace(QLatin1Char('@'), scratch.path());
+        const QString found = TovalinApplication::startFile(commandLine);
+        QDir::setCurrent(previous);
+        QCOMPARE(found, file.isEmpty() ? QString() : QFileInfo(scratch.filePath(file)).absoluteFilePath());
     }
 
     void reportText_data()

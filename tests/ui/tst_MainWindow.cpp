@@ -5,6 +5,11 @@
 #include "TestMain.h"
 
 #include <QCheckBox>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QWindow>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -298,6 +303,104 @@ private slots:
         QCOMPARE(edit2->text(), shown);
         // The dialog remembers the path as it returned it, spaces and all.
         QCOMPARE(services->offeredNames.last(), chosen);
+    }
+
+    // A drag as Qt's own drag handling delivers it: enter, then a move that starts out
+    // accepted with the action the enter chose, then the drop, all at one point of the
+    // window and routed by Qt to the control under it or the nearest one taking drops.
+    bool dragAndDrop(QMimeData* data, const char* target)
+    {
+        QWidget* widget = control(target);
+        const QPoint at = widget->mapTo(form.get(), widget->rect().center());
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+        QWindow* window = form->windowHandle();
+        QDragEnterEvent enter(at, offered, data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &enter);
+        QDragMoveEvent move(at, offered, data, Qt::LeftButton, Qt::NoModifier);
+        if (enter.isAccepted() && enter.dropAction() != Qt::IgnoreAction) {
+            move.setDropAction(enter.dropAction());
+            move.accept();
+        } else {
+            move.ignore();
+        }
+        QCoreApplication::sendEvent(window, &move);
+        if (!move.isAccepted()) {
+            QDragLeaveEvent leave;
+            QCoreApplication::sendEvent(window, &leave);
+            return false;
+        }
+        QDropEvent drop(at, offered, data, Qt::LeftButton, Qt::NoModifier);
+        drop.setDropAction(move.dropAction());
+        QCoreApplication::sendEvent(window, &drop);
+        return drop.isAccepted();
+    }
+
+    void dropFiles_data()
+    {
+        QTest::addColumn<QStringList>("files");  // under a scratch folder; "dir/" is a folder
+        QTest::addColumn<QString>("text");       // dropped as plain text, too
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("one MP3 on the input field") << QStringList{"a song.mp3"} << "" << "Edit1" << true;
+        QTest::newRow("one MP3 on the output field") << QStringList{"a song.mp3"} << "" << "Edit2" << true;
+        QTest::newRow("one MP3 on the log") << QStringList{"a song.mp3"} << "" << "Memo1" << true;
+        QTest::newRow("one MP3 on a time field") << QStringList{"a song.mp3"} << "" << "startTime" << true;
+        QTest::newRow("one MP3 on the Convert button") << QStringList{"a song.mp3"} << "" << "Convert" << true;
+        QTest::newRow("non-ASCII name") << QStringList{"Töne 木.mp3"} << "" << "Edit1" << true;
+        QTest::newRow("one file of another kind") << QStringList{"notes.txt"} << "" << "Edit1" << true;
+        QTest::newRow("two files") << QStringList{"a.mp3", "b.mp3"} << "" << "Edit1" << false;
+        QTest::newRow("a folder") << QStringList{"dir/"} << "" << "Edit1" << false;
+        QTest::newRow("a file that is gone") << QStringList{"gone.mp3"} << "" << "Edit1" << false;
+        QTest::newRow("text") << QStringList{} << "/tmp/x.mp3" << "Edit2" << false;
+        QTest::newRow("text on a time field") << QStringList{} << "1:00" << "startTime" << false;
+        QTest::newRow("web address") << QStringList{"http://example.org/a.mp3"} << "" << "Edit1" << false;
+    }
+
+    void dropFiles()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, text);
+        QFETCH(QString, target);
+        QFETCH(bool, taken);
+        QTemporaryDir scratch;
+        QList<QUrl> urls;
+        for (const QString& name : files) {
+            if (name.contains(QLatin1String("://"))) {
+                urls << QUrl(name);
+                continue;
+            }
+            const QString path = scratch.filePath(name);
+            if (name.endsWith(QLatin1Char('/')))
+                QVERIFY(QDir().mkpath(path));
+            else if (name != QLatin1String("gone.mp3"))
+                QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+            urls << QUrl::fromLocalFile(path);
+        }
+        QMimeData data;
+        if (!urls.isEmpty())
+            data.setUrls(urls);
+        if (!text.isEmpty())
+            data.setText(text);
+
+        const QStringList fields{"Edit1", "Edit2", "startTime", "endTime", "fadeInTime", "fadeOutTime"};
+        QStringList before;
+        for (const QString& field : fields)
+            before << control<QLineEdit>(qPrintable(field))->text();
+
+        QCOMPARE(dragAndDrop(&data, qPrintable(target)), taken);
+
+        QStringList expected = before;
+        if (taken)
+            expected[0] = urls.front().toLocalFile();
+        QStringList after;
+        for (const QString& field : fields)
+            after << control<QLineEdit>(qPrintable(field))->text();
+        QCOMPARE(after, expected);
+        QVERIFY(control<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
+        // The next "..." starts from the dropped file, as after choosing it there.
+        services->dialogAnswers = {std::nullopt};
+        QTest::mouseClick(control("Button1"), Qt::LeftButton);
+        QCOMPARE(services->offeredNames.last(), taken ? expected[0] : QString());
     }
 
     void playOpensTheInputFile()
