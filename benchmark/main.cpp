@@ -3,8 +3,15 @@
 // and then runs the same three tool commands directly with blocking waits. Prints the
 // medians, the window/direct wall-time ratio and the program's own CPU time during the
 // window conversion as a share of its wall time.
+//
+// Then it starts itself again as the program, in child modes that run the application's
+// own start-up: the time from starting such a process to the main window's first paint,
+// and the peak resident memory of a process that converts once through that window.
+// A child mode is chosen by the first argument, ahead of the application object, which
+// then sees a command line as bare as a plain start of the program.
 
 #include "FakeServices.h"
+#include "FirstPaintWatch.h"
 #include "IntermediateNames.h"
 #include "TForm1.h"
 #include "TabtFrm.h"
@@ -30,13 +37,22 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace {
 
 constexpr double RatioGoal = 1.05;
 constexpr double CpuShareGoal = 0.05;
+constexpr double StartupGoalMs = 300;
+constexpr double OwnPeakGoalMiB = 80;
+// How long a child process may take to answer or to end.
+constexpr int ChildTimeoutMs = 120'000;
+constexpr const char* StartupChild = "--startup-child";
+// Followed by the input and the output path.
+constexpr const char* ConversionChild = "--conversion-child";
 
 [[noreturn]] void fail(const QString& message)
 {
@@ -82,6 +98,11 @@ void makeInput(const ToolSet& tools, const QString& path)
     if (!sox.waitForFinished(-1) || sox.exitStatus() != QProcess::NormalExit || sox.exitCode() != 0)
         fail(QStringLiteral("could not make the input file: ") + QString::fromLocal8Bit(sox.readAllStandardError()));
     requireOutput(path, QStringLiteral("the input generator"));
+}
+
+ConversionRequest sampleRequest(const QString& input, const QString& output)
+{
+    return {input, output, QStringLiteral("0:20"), QStringLiteral("0:50"), QStringLiteral("5"), QStringLiteral("5")};
 }
 
 struct Timing {
@@ -164,12 +185,110 @@ QString verdict(bool met)
     return met ? QStringLiteral("goal met") : QStringLiteral("goal missed");
 }
 
+int positiveNumber(const QCommandLineParser& options, const QCommandLineOption& option)
+{
+    bool number = false;
+    const int value = options.value(option).toInt(&number);
+    if (!number || value < 1)
+        fail(QStringLiteral("--%1 wants a positive whole number").arg(option.names().constLast()));
+    return value;
+}
+
+// A child mode: starts the program as its main does with no arguments, with the desktop
+// double in place of the real desktop, and once the main window has been painted runs
+// the handler, whose one line of output the parent waits for, and quits.
+int runAsProgram(char* argv[], const std::function<void(TForm1&)>& handler)
+{
+    int argc = 1;
+    TovalinApplication app(argc, argv);
+    auto fake = std::make_unique<FakeServices>();
+    const FakeServices& services = *fake;
+    app.setPlatformServices(std::move(fake));
+    FirstPaintWatch watch([&](TForm1& form) {
+        // A style that failed to load would make the start-up look cheaper than it is.
+        if (!services.messages.isEmpty())
+            fail(QStringLiteral("the program reported: ") + services.messages.first().text);
+        handler(form);
+        std::fflush(stdout);
+        QCoreApplication::quit();
+    });
+    app.installEventFilter(&watch);
+    return app.run();
+}
+
+struct ChildAnswer {
+    QStringList words;
+    double wallSeconds = 0;
+};
+
+// Starts this benchmark again with the arguments and waits for the first line it
+// writes; the wall time runs from just before the start to that line.
+ChildAnswer askChild(const QStringList& arguments)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.setStandardInputFile(QProcess::nullDevice());
+    QElapsedTimer wall;
+    wall.start();
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    while (!child.canReadLine()) {
+        if (!child.waitForReadyRead(ChildTimeoutMs))
+            fail(QStringLiteral("the child %1 gave no answer").arg(arguments.join(QLatin1Char(' '))));
+    }
+    const double seconds = double(wall.nsecsElapsed()) / 1e9;
+    const QStringList words = QString::fromLocal8Bit(child.readLine()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (!child.waitForFinished(ChildTimeoutMs) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        fail(QStringLiteral("the child %1 did not end cleanly").arg(arguments.join(QLatin1Char(' '))));
+    return {words, seconds};
+}
+
+void reportStartup(int starts)
+{
+    std::vector<double> milliseconds;
+    for (int start = 0; start < starts; ++start)
+        milliseconds.push_back(askChild({QString::fromLatin1(StartupChild)}).wallSeconds * 1000);
+    const double middle = median(milliseconds);
+    std::printf("\nstart-up to the main window painted, %d starts on platform %s\n", starts,
+                qPrintable(QGuiApplication::platformName()));
+    std::printf("  median                          %8.0f ms   (goal < %.0f ms)  %s\n", middle, StartupGoalMs,
+                qPrintable(verdict(middle < StartupGoalMs)));
+    std::printf("  slowest                         %8.0f ms\n",
+                *std::max_element(milliseconds.begin(), milliseconds.end()));
+}
+
+void reportPeakMemory(const QString& input, const QString& output)
+{
+    const QStringList kibibytes = askChild({QString::fromLatin1(ConversionChild), input, output}).words;
+    if (kibibytes.size() != 2)
+        fail(QStringLiteral("the conversion child answered %1").arg(kibibytes.join(QLatin1Char(' '))));
+    const double own = kibibytes[0].toDouble() / 1024;
+    std::printf("\npeak resident memory of a process converting once\n");
+    std::printf("  the program itself              %8.1f MiB  (goal < %.0f MiB)  %s\n", own, OwnPeakGoalMiB,
+                qPrintable(verdict(own < OwnPeakGoalMiB)));
+    std::printf("  largest tool process            %8.1f MiB\n", kibibytes[1].toDouble() / 1024);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    const std::string_view mode = argc > 1 ? argv[1] : "";
+    if (mode == StartupChild)
+        return runAsProgram(argv, [](TForm1&) { std::puts("painted"); });
+    if (mode == ConversionChild && argc == 4) {
+        const ConversionRequest request =
+            sampleRequest(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+        return runAsProgram(argv, [&](TForm1& form) {
+            convertThroughWindow(form, request);
+            rusage own{}, tools{};
+            getrusage(RUSAGE_SELF, &own);
+            getrusage(RUSAGE_CHILDREN, &tools);
+            std::printf("%ld %ld\n", own.ru_maxrss, tools.ru_maxrss);
+        });
+    }
 
     TovalinApplication app(argc, argv);
     QCommandLineParser options;
@@ -179,12 +298,13 @@ int main(int argc, char* argv[])
     const QCommandLineOption roundsOption({QStringLiteral("n"), QStringLiteral("rounds")},
                                           QStringLiteral("Number of rounds (default 5)."), QStringLiteral("N"),
                                           QStringLiteral("5"));
-    options.addOption(roundsOption);
+    const QCommandLineOption startsOption(QStringLiteral("starts"),
+                                          QStringLiteral("Number of timed program starts (default 10)."),
+                                          QStringLiteral("N"), QStringLiteral("10"));
+    options.addOptions({roundsOption, startsOption});
     options.process(app);
-    bool number = false;
-    const int rounds = options.value(roundsOption).toInt(&number);
-    if (!number || rounds < 1)
-        fail(QStringLiteral("--rounds wants a positive whole number"));
+    const int rounds = positiveNumber(options, roundsOption);
+    const int starts = positiveNumber(options, startsOption);
 
     // The window as the program builds it, with a desktop double that records reveals.
     auto fake = std::make_unique<FakeServices>();
@@ -208,9 +328,7 @@ int main(int argc, char* argv[])
     std::vector<double> windowWall, windowCpuShare, directWall;
     std::printf("round  window s  own CPU s  direct s\n");
     for (int round = 1; round <= rounds; ++round) {
-        ConversionRequest request{input, {}, QStringLiteral("0:20"), QStringLiteral("0:50"),
-                                  QStringLiteral("5"), QStringLiteral("5")};
-        request.outputPath = work.filePath(QStringLiteral("window-%1.m4r").arg(round));
+        ConversionRequest request = sampleRequest(input, work.filePath(QStringLiteral("window-%1.m4r").arg(round)));
         const Timing window = convertThroughWindow(form, request);
         request.outputPath = work.filePath(QStringLiteral("direct-%1.m4r").arg(round));
         const Timing direct = convertDirectly(tools, request);
@@ -233,5 +351,9 @@ int main(int argc, char* argv[])
                 qPrintable(verdict(ratio <= RatioGoal)));
     std::printf("  own CPU time / wall (window)    %7.2f %%    (goal < %.0f %%)  %s\n", share * 100,
                 CpuShareGoal * 100, qPrintable(verdict(share < CpuShareGoal)));
+    std::fflush(stdout);
+
+    reportStartup(starts);
+    reportPeakMemory(input, work.filePath(QStringLiteral("memory.m4r")));
     return EXIT_SUCCESS;
 }
