@@ -1,0 +1,63 @@
+#!/bin/sh
+# Checks an installed Tovalin under a prefix (usr/ of a staging root): the program lies
+# beside its tools, bin/ leads to it, every tool link resolves, the desktop entry, icons
+# and AppStream data are in place and valid, and the installed program starts.
+#   check-layout.sh PREFIX
+set -eu
+prefix=$1
+private="$prefix/libexec/tovalin"
+share="$prefix/share"
+fail() { echo "FAIL: $*"; exit 1; }
+
+[ -x "$private/tovalin" ] || fail "no program in libexec/tovalin"
+[ "$(readlink -f "$prefix/bin/tovalin")" = "$(readlink -f "$private/tovalin")" ] || fail "bin/tovalin does not lead to the program"
+for tool in mp3splt/mp3splt sox/sox ffmpeg/ffmpeg-heaac; do
+    [ -x "$(readlink -f "$private/External/$tool")" ] || fail "External/$tool is missing or not executable"
+done
+"$private/External/sox/sox" --version >/dev/null || fail "the installed fader does not run"
+
+entry="$share/applications/tovalin.desktop"
+[ -f "$entry" ] || fail "no desktop entry"
+grep -qx 'Exec=tovalin %f' "$entry" || fail "the desktop entry does not start bin/tovalin with a file"
+grep -qx 'Icon=tovalin' "$entry" || fail "the desktop entry names another icon"
+for size in 16 24 32 48 64 72 96 128 256; do
+    icon="$share/icons/hicolor/${size}x${size}/apps/tovalin.png"
+    [ -f "$icon" ] || fail "no ${size} px icon"
+    case "$(file -b "$icon")" in
+        "PNG image data, $size x $size,"*) ;;
+        *) fail "the ${size} px icon is $(file -b "$icon")" ;;
+    esac
+done
+[ -f "$share/icons/hicolor/scalable/apps/tovalin.svg" ] || fail "no scalable icon"
+set -- "$share"/metainfo/*.metainfo.xml
+[ $# -eq 1 ] && [ -f "$1" ] || fail "not exactly one AppStream metainfo file"
+metainfo=$1
+grep -q '<launchable type="desktop-id">tovalin.desktop</launchable>' "$metainfo" || fail "the metainfo does not launch tovalin.desktop"
+grep -q '<release version="2.2"' "$metainfo" || fail "the metainfo lacks release 2.2"
+
+# The validators, where they are installed (desktop-file-utils, appstream).
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$entry" || fail "desktop-file-validate rejects the entry"
+else
+    echo "note: desktop-file-validate not installed; entry not validated"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null || {
+        appstreamcli validate --no-net --pedantic "$metainfo"; fail "appstreamcli rejects the metainfo"; }
+else
+    echo "note: appstreamcli not installed; metainfo not validated"
+fi
+
+# The installed program answers and then keeps running with its window up, offscreen.
+export QT_QPA_PLATFORM=offscreen
+[ "$("$prefix/bin/tovalin" --version 2>/dev/null)" = "Tovalin 2.2" ] || fail "bin/tovalin --version"
+log=$(mktemp)
+status=0
+timeout 4 "$prefix/bin/tovalin" >"$log" 2>&1 || status=$?
+grep -v 'XDG_RUNTIME_DIR' "$log" >&2 || true
+if [ "$status" -ne 124 ] || grep -v 'XDG_RUNTIME_DIR' "$log" | grep -q .; then
+    rm -f "$log"
+    fail "the installed program did not stay up quietly (status $status)"
+fi
+rm -f "$log"
+echo "installed layout under $prefix is complete"
