@@ -1,5 +1,7 @@
 #include "TimeReader.h"
 
+#include <utility>
+
 namespace {
 
 enum class Designator { None, Morning, Afternoon };
@@ -8,18 +10,6 @@ void skipSpaces(const QString &text, qsizetype &pos)
 {
     while (pos < text.size() && text.at(pos) == u' ')
         ++pos;
-}
-
-bool readSymbol(const QString &text, qsizetype &pos, const QString &symbol)
-{
-    // An empty designator would match everywhere; it simply never stands in a text.
-    if (symbol.isEmpty())
-        return false;
-    skipSpaces(text, pos);
-    if (QStringView(text).mid(pos, symbol.size()).compare(symbol, Qt::CaseInsensitive) != 0)
-        return false;
-    pos += symbol.size();
-    return true;
 }
 
 bool readChar(const QString &text, qsizetype &pos, QChar c)
@@ -49,15 +39,29 @@ bool readNumber(const QString &text, qsizetype &pos, int &number)
     return true;
 }
 
+// The longest designator standing at pos wins: the locale's own can begin with another one
+// (Swiss German "am Namittag", the afternoon, begins with "AM"). On equal length the
+// locale's own come first. An empty designator would match everywhere; it never counts.
 Designator readDesignator(const QString &text, qsizetype &pos, const TimeLocale &locale)
 {
     static const QString am = QStringLiteral("AM");
     static const QString pm = QStringLiteral("PM");
-    if (readSymbol(text, pos, locale.amText()) || readSymbol(text, pos, am))
-        return Designator::Morning;
-    if (readSymbol(text, pos, locale.pmText()) || readSymbol(text, pos, pm))
-        return Designator::Afternoon;
-    return Designator::None;
+    const std::pair<QString, Designator> candidates[] = {
+        {locale.amText(), Designator::Morning}, {locale.pmText(), Designator::Afternoon},
+        {am, Designator::Morning}, {pm, Designator::Afternoon}};
+
+    skipSpaces(text, pos);
+    Designator found = Designator::None;
+    qsizetype length = 0;
+    for (const auto &[symbol, designator] : candidates) {
+        if (symbol.size() > length
+            && QStringView(text).mid(pos, symbol.size()).compare(symbol, Qt::CaseInsensitive) == 0) {
+            found = designator;
+            length = symbol.size();
+        }
+    }
+    pos += length;
+    return found;
 }
 
 } // namespace

@@ -14,6 +14,7 @@ private slots:
     void readsTimes_data();
     void readsTimes();
     void readsLocale();
+    void readsEveryLocalesDesignators();
     void checksWindow_data();
     void checksWindow();
     void errorsCarryMessage();
@@ -57,6 +58,16 @@ void TimeWindowTest::readsTimes_data()
     QTest::newRow("longer separators fall back") << longer << "0:20:30.5" << QTime(0, 20, 30, 5);
     QTest::newRow("longer separator not read") << longer << "0::20" << QTime();
     QTest::newRow("empty designators match nothing") << longer << "1:20 pm" << QTime(13, 20);
+    // Swiss German: the afternoon's designator begins with the English morning's.
+    const TimeLocale swiss(":", ".", "am Vormittag", "am Namittag");
+    QTest::newRow("designator beginning with AM") << swiss << "1:20 am Namittag" << QTime(13, 20);
+    QTest::newRow("designator beginning with AM, first") << swiss << "AM NAMITTAG 1:20" << QTime(13, 20);
+    QTest::newRow("locale morning") << swiss << "1:20 am Vormittag" << QTime(1, 20);
+    QTest::newRow("English AM beside it") << swiss << "1:20 am" << QTime(1, 20);
+    QTest::newRow("part of a designator") << swiss << "1:20 am Nami" << QTime();
+    const TimeLocale letters(":", ".", "a", "p");
+    QTest::newRow("English AM beside a shorter one") << letters << "1:20 PM" << QTime(13, 20);
+    QTest::newRow("shorter locale designator") << letters << "p 1:20" << QTime(13, 20);
 }
 
 void TimeWindowTest::readsTimes()
@@ -78,6 +89,34 @@ void TimeWindowTest::readsLocale()
     QCOMPARE(TimeLocale::timeSeparatorOf("AP h:mm"), ":");
     QCOMPARE(TimeLocale::timeSeparatorOf("HH'-'mm"), "-");
     QCOMPARE(TimeLocale::timeSeparatorOf("HH 'h' mm"), "");
+}
+
+// Every locale Qt knows must read a time written with its own separators and designators.
+void TimeWindowTest::readsEveryLocalesDesignators()
+{
+    const QList<QLocale> locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    QVERIFY(locales.size() > 100);
+    const QTime morning(1, 20, 30, 500);
+    const QTime afternoon(13, 20, 30, 500);
+    for (const QLocale &qlocale : locales) {
+        const TimeLocale locale = TimeLocale::fromLocale(qlocale);
+        const TimeReader reader(locale);
+        const QString sep(locale.timeSeparator());
+        const QString clock = "1" + sep + "20" + sep + "30" + locale.decimalSeparator() + "500";
+        const auto read = [&reader](const QString &text) { return reader.read(text).value_or(QTime()); };
+        QCOMPARE(read(clock), morning);
+        if (!locale.amText().isEmpty())
+            QCOMPARE(read(clock + u' ' + locale.amText()), morning);
+        if (!locale.pmText().isEmpty()) {
+            QCOMPARE(read(clock + u' ' + locale.pmText()), afternoon);
+            QCOMPARE(read(locale.pmText() + u' ' + clock), afternoon);
+        }
+        if (QTest::currentTestFailed()) {
+            qWarning() << "in locale" << qlocale.name();
+            return;
+        }
+    }
 }
 
 void TimeWindowTest::checksWindow_data()
