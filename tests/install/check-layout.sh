@@ -20,7 +20,10 @@ entry="$share/applications/tovalin.desktop"
 [ -f "$entry" ] || fail "no desktop entry"
 grep -qx 'Exec=tovalin %f' "$entry" || fail "the desktop entry does not start bin/tovalin with a file"
 grep -qx 'Icon=tovalin' "$entry" || fail "the desktop entry names another icon"
-for size in 16 24 32 48 64 72 96 128 256; do
+# Every size the program carries, each as a square picture of that size.
+for carried in "$(dirname "$0")"/../../resources/icons/tovalin-*.png; do
+    size=${carried##*-}
+    size=${size%.png}
     icon="$share/icons/hicolor/${size}x${size}/apps/tovalin.png"
     [ -f "$icon" ] || fail "no ${size} px icon"
     case "$(file -b "$icon")" in
