@@ -5,6 +5,7 @@
 // as do the three tools' parameter strings built from a request made of such texts.
 
 #include "ConversionRequest.h"
+#include "FuzzRules.h"
 #include "IntermediateNames.h"
 #include "PathPieces.h"
 #include "TimeWindow.h"
@@ -17,20 +18,10 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 namespace {
 
-void require(bool condition, const char *rule, const QString &text)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "fuzz_command_line: broken rule: %s\ntext: \"%s\"\n", rule,
-                 text.toUtf8().constData());
-    std::abort();
-}
+using FuzzRules::require;
 
 // Runs of characters other than space and tab.
 QStringList splitAtBlanks(const QString &text)
@@ -135,12 +126,7 @@ void checkToolParameters(FuzzedDataProvider &input)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    checkSplit(QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)));
-
-    // The same bytes as UTF-16 code units, which may pair wrongly or not at all.
-    QString units(qsizetype(size / 2), Qt::Uninitialized);
-    std::memcpy(units.data(), data, std::size_t(units.size()) * sizeof(QChar));
-    checkSplit(units);
+    FuzzRules::forEachText(data, size, checkSplit);
 
     FuzzedDataProvider input(data, size);
     checkJoinedArguments(input);

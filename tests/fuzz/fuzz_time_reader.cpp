@@ -4,6 +4,7 @@
 // separator characters agree once those are swapped, every time read can be written back
 // and read again, and English texts agree with an independent pattern-based reading.
 
+#include "FuzzRules.h"
 #include "TimeLocale.h"
 #include "TimeReader.h"
 
@@ -14,23 +15,13 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <optional>
 
 namespace {
 
-using Reading = std::optional<QTime>;
+using FuzzRules::require;
 
-void require(bool condition, const char *rule, const QString &text)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "fuzz_time_reader: broken rule: %s\ntext: \"%s\"\n", rule,
-                 text.toUtf8().constData());
-    std::abort();
-}
+using Reading = std::optional<QTime>;
 
 const TimeReader &english()
 {
@@ -185,12 +176,7 @@ void checkText(const QString &text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    checkText(QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)));
-
-    // The same bytes as UTF-16 code units, which may pair wrongly or not at all.
-    QString units(qsizetype(size / 2), Qt::Uninitialized);
-    std::memcpy(units.data(), data, std::size_t(units.size()) * sizeof(QChar));
-    checkText(units);
+    FuzzRules::forEachText(data, size, checkText);
 
     FuzzedDataProvider input(data, size);
     checkMadeLocale(input);
