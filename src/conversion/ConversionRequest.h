@@ -11,4 +11,15 @@ struct ConversionRequest {
     QString endTime;      // endTime, "m:ss"
     QString fadeInTime;   // fadeInTime, seconds
     QString fadeOutTime;  // fadeOutTime, seconds
+
+    bool operator==(const ConversionRequest&) const = default;
+};
+
+// A request that passed every check, in the form the run needs.
+struct CheckedRequest {
+    // The texts as typed, but for the fade lengths, which are in the fader's form: digits,
+    // and "." with more digits ("2,5" in a comma locale becomes "2.5").
+    ConversionRequest request;
+    // The section's length as the splitter cuts it.
+    double sectionSeconds = 0;
 };

@@ -1,6 +1,7 @@
 #include "ConversionRun.h"
 
 #include "ConversionView.h"
+#include "Mpeg4Header.h"
 #include "TerminationFlag.h"
 #include "ToolParameters.h"
 #include "ToolRunner.h"
@@ -51,8 +52,9 @@ ConversionRun::ConversionRun(ConversionView& view, const TerminationFlag& termin
 {
 }
 
-ConversionRun::Result ConversionRun::execute(const ConversionRequest& request, const ToolSet& tools)
+ConversionRun::Result ConversionRun::execute(const CheckedRequest& checked, const ToolSet& tools)
 {
+    const ConversionRequest& request = checked.request;
     // Names that no existing file has, so nothing of the user's is written over or removed.
     names_ = IntermediateNames::forOutput(request.outputPath);
     const QString output = request.outputPath;
@@ -80,7 +82,7 @@ ConversionRun::Result ConversionRun::execute(const ConversionRequest& request, c
             ToolRunner::RunElevatedAndWait(owner_, tools.path(step.role), step.parameters, termination_);
         if (outcome.kind == ToolOutcome::Kind::Stopped || termination_.isSet()) {
             // The program is ending: leave the output file as it was.
-            removeIntermediates();
+            removeIntermediates(Keep::Nothing);
             return Result::Stopped;
         }
         if (!outcome.succeeded())
@@ -97,10 +99,18 @@ ConversionRun::Result ConversionRun::execute(const ConversionRequest& request, c
 
     const QString renameError = renameReplacing(names_->encoded(), output);
     if (!renameError.isEmpty()) {
-        return fail(QStringLiteral("Error: %1 could not be renamed to %2.").arg(names_->encoded(), output),
-                    renameError);
+        // The ringtone itself is fine: it stays under the name the converter gave it.
+        view_.appendLog(QStringLiteral("Error: %1 could not be renamed to %2.").arg(names_->encoded(), output));
+        view_.appendLog(renameError);
+        return fail(QStringLiteral("The ringtone was kept as %1.").arg(names_->encoded()), {}, Keep::Encoded);
     }
 
+    // The splitter cuts only to the input's end, so a section reaching past it comes out shorter.
+    const std::optional<double> length = Mpeg4Header::durationSeconds(output);
+    if (length && *length < checked.sectionSeconds - 0.5) {
+        view_.appendLog(QStringLiteral("Note: the input ends before the end time, so the ringtone is %1 seconds long.")
+                            .arg(qRound(*length)));
+    }
     view_.appendLog(QStringLiteral("Done."));
     view_.setConvertEnabled(true);
     if (view_.revealWanted())
@@ -108,20 +118,22 @@ ConversionRun::Result ConversionRun::execute(const ConversionRequest& request, c
     return Result::Done;
 }
 
-ConversionRun::Result ConversionRun::fail(const QString& reason, const QString& toolError)
+ConversionRun::Result ConversionRun::fail(const QString& reason, const QString& toolError, Keep keep)
 {
     view_.appendLog(reason);
     if (!toolError.isEmpty())
         view_.appendLog(toolError);
-    removeIntermediates();
+    removeIntermediates(keep);
     view_.appendLog(QStringLiteral("Conversion failed."));
     view_.setConvertEnabled(true);
     return Result::Failed;
 }
 
-void ConversionRun::removeIntermediates() const
+void ConversionRun::removeIntermediates(Keep keep) const
 {
     // None of these existed when the run began, so whatever is there now is ours.
-    for (const QString& file : {names_->faded(), names_->cut(), names_->encoded()})
-        QFile::remove(file);
+    QFile::remove(names_->faded());
+    QFile::remove(names_->cut());
+    if (keep == Keep::Nothing)
+        QFile::remove(names_->encoded());
 }

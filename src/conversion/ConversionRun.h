@@ -23,11 +23,14 @@ public:
 
     // Runs a request that RequestCheck has let through. The output path and every name derived from it are fixed
     // here, whatever the window's fields say later.
-    Result execute(const ConversionRequest& request, const ToolSet& tools);
+    Result execute(const CheckedRequest& checked, const ToolSet& tools);
 
 private:
-    Result fail(const QString& reason, const QString& toolError = {});
-    void removeIntermediates() const;
+    // What a failure leaves: nothing of the run, or the finished ringtone under its encoded name.
+    enum class Keep { Nothing, Encoded };
+
+    Result fail(const QString& reason, const QString& toolError = {}, Keep keep = Keep::Nothing);
+    void removeIntermediates(Keep keep) const;
 
     ConversionView& view_;
     const TerminationFlag& termination_;

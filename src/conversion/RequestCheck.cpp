@@ -1,5 +1,6 @@
 #include "RequestCheck.h"
 
+#include "FadeLength.h"
 #include "RequestRefusal.h"
 #include "TimeWindow.h"
 
@@ -15,22 +16,39 @@ QString resolved(const QString &path)
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
+QString faderFormOrThrow(const QString &fade, QChar decimalSeparator)
+{
+    const std::optional<QString> form = FadeLength::faderForm(fade, decimalSeparator);
+    if (!form)
+        throw RequestRefusal::invalidFade(fade);
+    return *form;
+}
+
 } // namespace
 
-void RequestCheck::check(const ConversionRequest &request, const TimeReader &reader, PathStyle style)
+CheckedRequest RequestCheck::check(const ConversionRequest &request, const TimeReader &reader, PathStyle style)
 {
-    TimeWindow::check(request.startTime, request.endTime, reader);
+    CheckedRequest checked{request, TimeWindow::check(request.startTime, request.endTime, reader) / 100.0};
+
+    // The fader refuses fades that overlap; equal to the section is fine.
+    const QChar decimalSeparator = reader.locale().decimalSeparator();
+    checked.request.fadeInTime = faderFormOrThrow(request.fadeInTime, decimalSeparator);
+    checked.request.fadeOutTime = faderFormOrThrow(request.fadeOutTime, decimalSeparator);
+    const double fades = checked.request.fadeInTime.toDouble() + checked.request.fadeOutTime.toDouble();
+    // Lengths that differ in a far decimal place only are taken as equal.
+    if (fades > checked.sectionSeconds + 1e-9)
+        throw RequestRefusal::fadesTooLong(fades, checked.sectionSeconds, decimalSeparator);
 
     // A double quote would end the tool argument it stands in and let the rest of
-    // the text pass as options of its own.
-    for (const QString *text : {&request.inputPath, &request.outputPath, &request.startTime,
-                                &request.endTime, &request.fadeInTime, &request.fadeOutTime}) {
+    // the text pass as options of its own. The times and fades, read above, hold none.
+    for (const QString *text : {&request.inputPath, &request.outputPath}) {
         if (text->contains(u'"'))
             throw RequestRefusal::doubleQuote(*text);
     }
 
     if (namesSameFile(request.inputPath, request.outputPath, style))
         throw RequestRefusal::outputIsInput();
+    return checked;
 }
 
 bool RequestCheck::namesSameFile(const QString &first, const QString &second, PathStyle style)

@@ -7,12 +7,13 @@
 #include <QString>
 
 // Everything a request must pass before any tool runs, checked in this order:
-// the start time, the end time, the length of the section, double quotes in any
-// field, and the output naming the input file.
+// the start time, the end time, the length of the section, the end after the start,
+// the fade-in and fade-out lengths, the fades fitting the section, double quotes in
+// any field, and the output naming the input file.
 class RequestCheck {
 public:
-    // Throws InvalidTimeError or RequestRefusal; returns when the request may run.
-    static void check(const ConversionRequest &request, const TimeReader &reader,
+    // Throws InvalidTimeError or RequestRefusal; returns the request when it may run.
+    static CheckedRequest check(const ConversionRequest &request, const TimeReader &reader,
                       PathStyle style = nativePathStyle());
 
     // Whether both paths name one file: compared absolute and clean, through symbolic

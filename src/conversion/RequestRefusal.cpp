@@ -1,9 +1,36 @@
 #include "RequestRefusal.h"
 
+namespace {
+
+QString secondsText(double seconds, QChar decimalSeparator)
+{
+    const QString number = QString::number(seconds, 'g', 12).replace(u'.', decimalSeparator);
+    return number + (seconds == 1 ? QStringLiteral(" second") : QStringLiteral(" seconds"));
+}
+
+} // namespace
+
 RequestRefusal RequestRefusal::tooLong()
 {
     return RequestRefusal(
         QStringLiteral("Selected playback duration is too long. Maximum duration is 40 seconds."));
+}
+
+RequestRefusal RequestRefusal::endNotLater()
+{
+    return RequestRefusal(QStringLiteral("The end time must be later than the start time."));
+}
+
+RequestRefusal RequestRefusal::invalidFade(const QString &text)
+{
+    return RequestRefusal(QStringLiteral("'%1' is not a valid fade length.").arg(text));
+}
+
+RequestRefusal RequestRefusal::fadesTooLong(double fadesSeconds, double sectionSeconds, QChar decimalSeparator)
+{
+    return RequestRefusal(QStringLiteral("Fade in and fade out (%1 together) are longer than the section (%2).")
+                              .arg(secondsText(fadesSeconds, decimalSeparator),
+                                   secondsText(sectionSeconds, decimalSeparator)));
 }
 
 RequestRefusal RequestRefusal::doubleQuote(const QString &text)

@@ -19,15 +19,23 @@ int TimeWindow::check(const QString &start, const QString &end, const TimeReader
 {
     const QTime startTime = readOrThrow(start, reader);
     const QTime endTime = readOrThrow(end, reader);
-    const int seconds = audioSeconds(endTime) - audioSeconds(startTime);
-    if (seconds >= refusedSeconds)
+    if (audioSeconds(endTime) - audioSeconds(startTime) >= refusedSeconds)
         throw RequestRefusal::tooLong();
-    return seconds;
+    // The splitter refuses a reversed section in its own words, and an empty one makes nothing.
+    const int hundredths = splitterHundredths(endTime) - splitterHundredths(startTime);
+    if (hundredths <= 0)
+        throw RequestRefusal::endNotLater();
+    return hundredths;
 }
 
 int TimeWindow::audioSeconds(const QTime &time)
 {
     return 60 * time.hour() + time.minute();
+}
+
+int TimeWindow::splitterHundredths(const QTime &time)
+{
+    return 100 * audioSeconds(time) + time.second();
 }
 
 QString TimeWindow::splitterForm(const QString &text)

@@ -4,16 +4,16 @@
 
 QString ToolParameters::splitter(const ConversionRequest &request, const IntermediateNames &names)
 {
-    return quoted(request.inputPath) + u' ' + bare(TimeWindow::splitterForm(request.startTime))
-           + u' ' + bare(TimeWindow::splitterForm(request.endTime)) + QStringLiteral(" -d ")
+    return quoted(request.inputPath) + u' ' + spaceless(TimeWindow::splitterForm(request.startTime))
+           + u' ' + spaceless(TimeWindow::splitterForm(request.endTime)) + QStringLiteral(" -d ")
            + quoted(names.folder() + u'.') + QStringLiteral(" -o ") + quoted(names.stem());
 }
 
 QString ToolParameters::fader(const ConversionRequest &request, const IntermediateNames &names)
 {
     return quoted(names.cut()) + u' ' + quoted(names.faded()) + QStringLiteral(" fade h ")
-           + bare(QStringLiteral("0:") + request.fadeInTime) + QStringLiteral(" 0 ")
-           + bare(QStringLiteral("0:") + request.fadeOutTime);
+           + spaceless(QStringLiteral("0:") + request.fadeInTime) + QStringLiteral(" 0 ")
+           + spaceless(QStringLiteral("0:") + request.fadeOutTime);
 }
 
 QString ToolParameters::converter(const IntermediateNames &names)
@@ -29,6 +29,11 @@ QString ToolParameters::quoted(const QString &text)
            && text.at(text.size() - 1 - trailingBackslashes) == u'\\')
         ++trailingBackslashes;
     return u'"' + text + QString(trailingBackslashes, u'\\') + u'"';
+}
+
+QString ToolParameters::spaceless(const QString &text)
+{
+    return bare(QString(text).remove(u' '));
 }
 
 QString ToolParameters::bare(const QString &text)

@@ -25,4 +25,8 @@ public:
     // The text as it is, or quoted() when it is empty or holds a space or a tab,
     // so it still stays one argument.
     static QString bare(const QString &text);
+    // A time or fade text as the tools get it: without its spaces, which the time reader
+    // reads as nothing, so " 0:20" and "0 : 20" both give 0.20. Checked texts then need no
+    // quotes; bare() still keeps an unchecked one a single argument.
+    static QString spaceless(const QString &text);
 };

@@ -80,14 +80,15 @@ void TForm1::ConvertClick()
     const ConversionRequest request{ui->Edit1->text(),     ui->Edit2->text(),      ui->startTime->text(),
                                     ui->endTime->text(),   ui->fadeInTime->text(), ui->fadeOutTime->text()};
     // An invalid time is not caught here: the application's error report shows it.
+    CheckedRequest checked;
     try {
-        RequestCheck::check(request, TimeReader(timeLocale_));
+        checked = RequestCheck::check(request, TimeReader(timeLocale_));
     } catch (const RequestRefusal& refusal) {
         services_.showError(nullptr, QStringLiteral("Error"), refusal.message());
         return;
     }
     ConversionRun run(*this, termination_, this);
-    run.execute(request, ToolSet::forRunningProgram());
+    run.execute(checked, ToolSet::forRunningProgram());
 }
 
 void TForm1::clearLog()
@@ -135,8 +136,10 @@ QString TForm1::droppableFile(const QMimeData* data)
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.front().isLocalFile())
         return {};
+    // What the open dialog's filter lets through: MP3 files.
     const QFileInfo file(urls.front().toLocalFile());
-    return file.isFile() ? file.absoluteFilePath() : QString();
+    const bool mp3 = file.fileName().endsWith(QStringLiteral(".mp3"), Qt::CaseInsensitive);
+    return mp3 && file.isFile() ? file.absoluteFilePath() : QString();
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event)

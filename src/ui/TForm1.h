@@ -31,7 +31,7 @@ public:
 
     // Puts a chosen file's full path into the input field, as the "..." button does.
     void takeInputFile(const QString& path);
-    // The one local file a drag carries, or an empty text when it carries anything else.
+    // The one local MP3 file a drag carries, or an empty text when it carries anything else.
     static QString droppableFile(const QMimeData* data);
 
     // Shows the window, the first time centred on the whole desktop.

@@ -1,5 +1,6 @@
 #include "ConversionRun.h"
 #include "ConversionView.h"
+#include "Mpeg4Header.h"
 #include "TerminationFlag.h"
 
 #include <QDir>
@@ -122,7 +123,7 @@ private slots:
         RecordingView view;
         TerminationFlag termination;
         ConversionRun run(view, termination);
-        const auto result = run.execute(request, toolsOf(QTest::currentDataTag(), tools));
+        const auto result = run.execute({request, 15}, toolsOf(QTest::currentDataTag(), tools));
 
         QCOMPARE(result, ConversionRun::Result::Failed);
         tail.replaceInStrings(QStringLiteral("%out"), out);
@@ -134,9 +135,38 @@ private slots:
         QCOMPARE(filesIn(out), QStringList());  // no intermediate file and no output
     }
 
+    // The ringtone's length, read from its header to tell a section that ran past the
+    // input's end; the fuzz target's seeds hold real and made-up headers.
+    void ringtoneLength_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<double>("seconds");  // -1: no length can be read
+        QTest::newRow("converter's file, header last") << "ffmpeg-moov-last" << 0.1;
+        QTest::newRow("converter's file, header first") << "ffmpeg-moov-first" << 0.1;
+        QTest::newRow("64-bit header") << "version-1-header" << 30.0;
+        QTest::newRow("64-bit box size before it") << "large-size-media-data" << 12.345;
+        QTest::newRow("box running to the end") << "box-to-the-end" << 10.0;
+        QTest::newRow("header after other boxes") << "header-after-other-boxes" << 9.0;
+        QTest::newRow("unknown duration") << "unknown-duration" << -1.0;
+        QTest::newRow("no timescale") << "zero-timescale" << -1.0;
+        QTest::newRow("cut short") << "truncated-header" << -1.0;
+        QTest::newRow("no such file") << "missing" << -1.0;
+    }
+
+    void ringtoneLength()
+    {
+        QFETCH(QString, file);
+        QFETCH(double, seconds);
+        const std::optional<double> length = Mpeg4Header::durationSeconds(TOVALIN_MPEG4_SEEDS "/" + file);
+        QCOMPARE(length.has_value(), seconds >= 0);
+        if (length)
+            QVERIFY2(std::abs(*length - seconds) < 0.03, qPrintable(QString::number(*length)));
+    }
+
     void resultThatCannotTakeTheOutputName()
     {
-        // The output name is taken by a folder: the rename fails and that is a failure.
+        // The output name is taken by a folder: the rename fails and that is a failure, but the
+        // finished ringtone stays under its encoded name.
         const QString out = dir.filePath(QStringLiteral("blocked"));
         const QString output = out + QStringLiteral("/ring.m4r");
         QVERIFY(QDir().mkpath(output));
@@ -147,15 +177,19 @@ private slots:
         ConversionRun run(view, termination);
         const ConversionRequest request{song, output, QStringLiteral("0:20"), QStringLiteral("0:35"),
                                         QStringLiteral("5"), QStringLiteral("5")};
-        QCOMPARE(run.execute(request, toolsOf(QStringLiteral("blocked-tools"), {Real, Real, Real})),
+        QCOMPARE(run.execute({request, 15}, toolsOf(QStringLiteral("blocked-tools"), {Real, Real, Real})),
                  ConversionRun::Result::Failed);
 
-        QVERIFY(view.log.contains(QStringLiteral("Removing temporary files.")));
-        QVERIFY(view.log.contains(QStringLiteral("Error: %1/ring.m4a could not be renamed to %2.").arg(out, output)));
-        QCOMPARE(view.log.last(), QStringLiteral("Conversion failed."));
-        QVERIFY(!view.log.contains(QStringLiteral("Done.")));
-        QCOMPARE(filesIn(out), QStringList());
+        const QString encoded = out + QStringLiteral("/ring.m4a");
+        QCOMPARE(view.log.size(), 11);
+        QCOMPARE(view.log.at(6), QStringLiteral("Removing temporary files."));
+        QCOMPARE(view.log.at(7), QStringLiteral("Error: %1 could not be renamed to %2.").arg(encoded, output));
+        QVERIFY(!view.log.at(8).isEmpty());  // the system's reason
+        QCOMPARE(view.log.mid(9), QStringList({"The ringtone was kept as " + encoded + ".", "Conversion failed."}));
+        QCOMPARE(filesIn(out), QStringList{QStringLiteral("ring.m4a")});
         QVERIFY(QFileInfo(output).isDir());
+        QCOMPARE(view.convertEnabled, QList<bool>({false, true}));
+        QVERIFY(view.revealed.isEmpty());
     }
 };
 

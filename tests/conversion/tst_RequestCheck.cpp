@@ -2,6 +2,7 @@
 #include "InvalidTimeError.h"
 #include "RequestCheck.h"
 #include "RequestRefusal.h"
+#include "TimeLocale.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,32 +39,71 @@ void RequestCheckTest::initTestCase()
 void RequestCheckTest::checksInOrder_data()
 {
     QTest::addColumn<ConversionRequest>("request");
+    QTest::addColumn<TimeLocale>("locale");
     QTest::addColumn<QString>("error"); // empty when accepted
     QTest::addColumn<bool>("refusal");  // a refusal rather than an invalid time
+    QTest::addColumn<QStringList>("checked"); // when accepted: section seconds, fade-in, fade-out as the tools get them
 
+    const TimeLocale en;
+    const TimeLocale comma(":", ",", "AM", "PM");
     const QString quote = "The text '%1' contains a double quote (\"), which cannot be passed to the conversion tools.";
     const QString same = "The output file must not be the input file.";
-    QTest::newRow("initial values") << ConversionRequest{"in.mp3", "out.m4r", "0:20", "0:50", "5", "5"} << "" << false;
-    QTest::newRow("empty paths pass") << ConversionRequest{"", "", "0:20", "0:50", "", ""} << "" << false;
-    QTest::newRow("start before quotes") << ConversionRequest{"a\"", "a\"", "x", "y", "5", "5"} << "'x' is not a valid time" << false;
-    QTest::newRow("end before quotes") << ConversionRequest{"a\"", "a\"", "0:20", "y", "5", "5"} << "'y' is not a valid time" << false;
-    QTest::newRow("length before quotes") << ConversionRequest{"a\"", "a\"", "0:05", "0:46", "5", "5"} << "Selected playback duration is too long. Maximum duration is 40 seconds." << true;
-    QTest::newRow("input quote first") << ConversionRequest{"a\"", "b\"", "0:20", "0:50", "5\"", "5"} << quote.arg("a\"") << true;
-    QTest::newRow("output quote") << ConversionRequest{"a", "\"b\"", "0:20", "0:50", "5", "5\""} << quote.arg("\"b\"") << true;
-    QTest::newRow("fade-in quote") << ConversionRequest{"a", "b", "0:20", "0:50", "5\" -y", "5\""} << quote.arg("5\" -y") << true;
-    QTest::newRow("fade-out quote") << ConversionRequest{"a", "b", "0:20", "0:50", "5", "\""} << quote.arg("\"") << true;
-    QTest::newRow("quotes before same file") << ConversionRequest{"a\"", "a\"", "0:20", "0:50", "5", "5"} << quote.arg("a\"") << true;
-    QTest::newRow("output is input") << ConversionRequest{"Music/song.mp3", "Music/song.mp3", "0:20", "0:50", "5", "5"} << same << true;
+    const QString notLater = "The end time must be later than the start time.";
+    const QString fade = "'%1' is not a valid fade length.";
+    const QString fades = "Fade in and fade out (%1 together) are longer than the section (%2).";
+    QTest::newRow("initial values") << ConversionRequest{"in.mp3", "out.m4r", "0:20", "0:50", "5", "5"} << en << "" << false << QStringList{"30", "5", "5"};
+    QTest::newRow("empty paths pass") << ConversionRequest{"", "", "0:20", "0:50", "0", "0"} << en << "" << false << QStringList{"30", "0", "0"};
+    QTest::newRow("start before quotes") << ConversionRequest{"a\"", "a\"", "x", "y", "5", "5"} << en << "'x' is not a valid time" << false << QStringList();
+    QTest::newRow("end before quotes") << ConversionRequest{"a\"", "a\"", "0:20", "y", "5", "5"} << en << "'y' is not a valid time" << false << QStringList();
+    QTest::newRow("length before quotes") << ConversionRequest{"a\"", "a\"", "0:05", "0:46", "5", "5"} << en << "Selected playback duration is too long. Maximum duration is 40 seconds." << true << QStringList();
+    QTest::newRow("length before order") << ConversionRequest{"a", "b", "0:05", "0:46", "x", "5"} << en << "Selected playback duration is too long. Maximum duration is 40 seconds." << true << QStringList();
+    QTest::newRow("order before fades") << ConversionRequest{"a", "b", "0:50", "0:20", "x", "5"} << en << notLater << true << QStringList();
+    QTest::newRow("fade-in before fade-out") << ConversionRequest{"a", "b", "0:20", "0:50", "-1", "x"} << en << fade.arg("-1") << true << QStringList();
+    QTest::newRow("fade-out") << ConversionRequest{"a", "b", "0:20", "0:50", "5", "0:05"} << en << fade.arg("0:05") << true << QStringList();
+    QTest::newRow("empty fade") << ConversionRequest{"a", "b", "0:20", "0:50", "", "5"} << en << fade.arg("") << true << QStringList();
+    QTest::newRow("fade of spaces") << ConversionRequest{"a", "b", "0:20", "0:50", "  ", "5"} << en << fade.arg("  ") << true << QStringList();
+    QTest::newRow("space inside a fade") << ConversionRequest{"a", "b", "0:20", "0:50", "1 0", "5"} << en << fade.arg("1 0") << true << QStringList();
+    QTest::newRow("tab around a fade") << ConversionRequest{"a", "b", "0:20", "0:50", "5\t", "5"} << en << fade.arg("5\t") << true << QStringList();
+    QTest::newRow("fade with a sign") << ConversionRequest{"a", "b", "0:20", "0:50", "+5", "5"} << en << fade.arg("+5") << true << QStringList();
+    QTest::newRow("fade without digits after the point") << ConversionRequest{"a", "b", "0:20", "0:50", "5.", "5"} << en << fade.arg("5.") << true << QStringList();
+    QTest::newRow("fade without digits before the point") << ConversionRequest{"a", "b", "0:20", "0:50", ".5", "5"} << en << fade.arg(".5") << true << QStringList();
+    QTest::newRow("fade with an exponent") << ConversionRequest{"a", "b", "0:20", "0:50", "1e1", "5"} << en << fade.arg("1e1") << true << QStringList();
+    QTest::newRow("non-ASCII digits") << ConversionRequest{"a", "b", "0:20", "0:50", "\u0665", "5"} << en << fade.arg("\u0665") << true << QStringList();
+    QTest::newRow("fade quote") << ConversionRequest{"a", "b", "0:20", "0:50", "5\" -y", "5\""} << en << fade.arg("5\" -y") << true << QStringList();
+    QTest::newRow("spaces around fades") << ConversionRequest{"a", "b", " 0:20", "0 : 50 ", " 3 ", "2.5 "} << en << "" << false << QStringList{"30", "3", "2.5"};
+    QTest::newRow("comma locale") << ConversionRequest{"a", "b", "0:20", "0:50", "2,5", "0.5"} << comma << "" << false << QStringList{"30", "2.5", "0.5"};
+    QTest::newRow("comma in an English locale") << ConversionRequest{"a", "b", "0:20", "0:50", "2,5", "5"} << en << fade.arg("2,5") << true << QStringList();
+    QTest::newRow("fades fill the section") << ConversionRequest{"a", "b", "0:20", "0:30", "5", "5"} << en << "" << false << QStringList{"10", "5", "5"};
+    QTest::newRow("fades in tenths fill it") << ConversionRequest{"a", "b", "0:20", "0:20:30", "0.1", "0.2"} << en << "" << false << QStringList{"0.3", "0.1", "0.2"};
+    QTest::newRow("fades longer than the section") << ConversionRequest{"a", "b", "0:20", "0:28", "5", "5"} << en << fades.arg("10 seconds", "8 seconds") << true << QStringList();
+    QTest::newRow("fades longer, in hundredths") << ConversionRequest{"a", "b", "0:20", "0:21:50", "0,75", "1"} << comma << fades.arg("1,75 seconds", "1,5 seconds") << true << QStringList();
+    QTest::newRow("one second together") << ConversionRequest{"a", "b", "0:20", "0:20:50", "1", "0"} << en << fades.arg("1 second", "0.5 seconds") << true << QStringList();
+    QTest::newRow("overlong fade") << ConversionRequest{"a", "b", "0:20", "0:50", QString(400, '9'), "0"} << en << fades.arg("inf seconds", "30 seconds") << true << QStringList();
+    QTest::newRow("fades before quotes") << ConversionRequest{"a\"", "a\"", "0:20", "0:28", "5", "5"} << en << fades.arg("10 seconds", "8 seconds") << true << QStringList();
+    QTest::newRow("input quote first") << ConversionRequest{"a\"", "b\"", "0:20", "0:50", "5", "5"} << en << quote.arg("a\"") << true << QStringList();
+    QTest::newRow("output quote") << ConversionRequest{"a", "\"b\"", "0:20", "0:50", "5", "5"} << en << quote.arg("\"b\"") << true << QStringList();
+    QTest::newRow("quotes before same file") << ConversionRequest{"a\"", "a\"", "0:20", "0:50", "5", "5"} << en << quote.arg("a\"") << true << QStringList();
+    QTest::newRow("output is input") << ConversionRequest{"Music/song.mp3", "Music/song.mp3", "0:20", "0:50", "5", "5"} << en << same << true << QStringList();
 }
 
 void RequestCheckTest::checksInOrder()
 {
     QFETCH(ConversionRequest, request);
+    QFETCH(TimeLocale, locale);
     QFETCH(QString, error);
     QFETCH(bool, refusal);
+    QFETCH(QStringList, checked);
     try {
-        RequestCheck::check(request, TimeReader(), PathStyle::Posix);
+        const CheckedRequest result = RequestCheck::check(request, TimeReader(locale), PathStyle::Posix);
         QVERIFY2(error.isEmpty(), "accepted");
+        QCOMPARE(QStringList({QString::number(result.sectionSeconds), result.request.fadeInTime,
+                              result.request.fadeOutTime}),
+                 checked);
+        // Everything else reaches the run as typed.
+        ConversionRequest typed = result.request;
+        typed.fadeInTime = request.fadeInTime;
+        typed.fadeOutTime = request.fadeOutTime;
+        QCOMPARE(typed, request);
     } catch (const InvalidTimeError &e) {
         QVERIFY(!refusal);
         QCOMPARE(e.message(), error);

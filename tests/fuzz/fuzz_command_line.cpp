@@ -91,7 +91,8 @@ void checkJoinedArguments(FuzzedDataProvider &input)
     require(WindowsCommandLine::split(line) == arguments, "quoted and bare texts split back", line);
 }
 
-// The parameter strings of all three tools give back exactly the texts meant as arguments.
+// The parameter strings of all three tools give back exactly the texts meant as arguments:
+// paths as they are, times and fades without their spaces.
 void checkToolParameters(FuzzedDataProvider &input)
 {
     const PathStyle style = input.ConsumeBool() ? PathStyle::Windows : PathStyle::Posix;
@@ -104,17 +105,18 @@ void checkToolParameters(FuzzedDataProvider &input)
     const IntermediateNames names = IntermediateNames::forOutput(
         request.outputPath, style, [&taken](const QString &) { return taken-- > 0; });
 
+    const auto spaceless = [](const QString &text) { return QString(text).remove(u' '); };
     const QString splitter = ToolParameters::splitter(request, names);
     require(WindowsCommandLine::split(splitter)
-                == QStringList({request.inputPath, TimeWindow::splitterForm(request.startTime),
-                                TimeWindow::splitterForm(request.endTime), "-d",
+                == QStringList({request.inputPath, spaceless(TimeWindow::splitterForm(request.startTime)),
+                                spaceless(TimeWindow::splitterForm(request.endTime)), "-d",
                                 PathPieces(style).folderPart(request.outputPath) + u'.', "-o",
                                 names.stem()}),
             "splitter parameters split back", splitter);
     const QString fader = ToolParameters::fader(request, names);
     require(WindowsCommandLine::split(fader)
-                == QStringList({names.cut(), names.faded(), "fade", "h", "0:" + request.fadeInTime,
-                                "0", "0:" + request.fadeOutTime}),
+                == QStringList({names.cut(), names.faded(), "fade", "h", "0:" + spaceless(request.fadeInTime),
+                                "0", "0:" + spaceless(request.fadeOutTime)}),
             "fader parameters split back", fader);
     const QString converter = ToolParameters::converter(names);
     require(WindowsCommandLine::split(converter)

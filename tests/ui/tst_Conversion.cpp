@@ -98,12 +98,15 @@ private:
     }
 
     void convert(const QString& input, const QString& output, const QString& start = QStringLiteral("0:20"),
-                 const QString& end = QStringLiteral("0:50"))
+                 const QString& end = QStringLiteral("0:50"), const QString& fadeIn = QStringLiteral("5"),
+                 const QString& fadeOut = QStringLiteral("5"))
     {
         control<QLineEdit>("Edit1")->setText(input);
         control<QLineEdit>("Edit2")->setText(output);
         control<QLineEdit>("startTime")->setText(start);
         control<QLineEdit>("endTime")->setText(end);
+        control<QLineEdit>("fadeInTime")->setText(fadeIn);
+        control<QLineEdit>("fadeOutTime")->setText(fadeOut);
         QTest::mouseClick(control("Convert"), Qt::LeftButton);  // returns when the run has ended
     }
 
@@ -219,15 +222,53 @@ private slots:
         QCOMPARE(filesIn(out), QStringList({"tone.m4a", "tone.m4r"}));
     }
 
-    void endBeforeStartFailsAndLeavesNothing()
+    // Spaces in the times and fades are read as nothing, by the window and by the tools.
+    void spacesInTimesAndFades()
     {
-        const QString out = folder(QStringLiteral("reversed"));
-        convert(song, out + QStringLiteral("/tone.m4r"), QStringLiteral("0:50"), QStringLiteral("0:20"));
+        const QString out = folder(QStringLiteral("spaced"));
+        const QString output = out + QStringLiteral("/tone.m4r");
+        convert(song, output, QStringLiteral(" 0 : 20"), QStringLiteral("0:50 "), QStringLiteral(" 3 "),
+                QStringLiteral("2.5"));
 
-        QCOMPARE(log().mid(2), QStringList({"Error: the splitter failed (exit status 1).",
-                                            "error: the splitpoints are not in order (0m50s0h, 0m20s0h)",
-                                            "Conversion failed."}));
-        QCOMPARE(filesIn(out), QStringList());
+        QCOMPARE(log().size(), 8);
+        QCOMPARE(log().first(), "Initializing splitter parameters: \"" + song + "\" 0.20 0.50 -d \"" + out
+                                    + "/.\" -o \"tone\"");
+        QVERIFY2(log().at(2).endsWith(QStringLiteral(" fade h 0:3 0 0:2.5")), qPrintable(log().at(2)));
+        QCOMPARE(log().last(), QStringLiteral("Done."));
+        QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4r")});
+        verifyRingtone(output, 30);
+    }
+
+    // The splitter cuts only to the input's end: the ringtone is shorter, and the log says so.
+    void sectionPastTheInputsEnd()
+    {
+        const QString out = folder(QStringLiteral("past the end"));
+        const QString output = out + QStringLiteral("/tone.m4r");
+        convert(song, output, QStringLiteral("0:50"), QStringLiteral("1:20"), QStringLiteral("2"),
+                QStringLiteral("2"));
+
+        QCOMPARE(log().mid(6), QStringList({"Removing temporary files.",
+                                            "Note: the input ends before the end time, so the ringtone is 10 "
+                                            "seconds long.",
+                                            "Done."}));
+        QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4r")});
+        verifyRingtone(output, 10);
+        QCOMPARE(services->revealed, QStringList{output});
+    }
+
+    // A folder in the output's way: the rename fails, but the finished ringtone is kept.
+    void folderInTheOutputsWayKeepsTheRingtone()
+    {
+        const QString out = folder(QStringLiteral("blocked"));
+        const QString output = folder(QStringLiteral("blocked/tone.m4r"));
+        convert(song, output);
+
+        const QString encoded = out + QStringLiteral("/tone.m4a");
+        QCOMPARE(log().size(), 11);
+        QCOMPARE(log().at(7), QStringLiteral("Error: %1 could not be renamed to %2.").arg(encoded, output));
+        QCOMPARE(log().mid(9), QStringList({"The ringtone was kept as " + encoded + ".", "Conversion failed."}));
+        QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4a")});
+        verifyRingtone(encoded, 30);
         QVERIFY(services->revealed.isEmpty());
         QVERIFY(control("Convert")->isEnabled());
     }

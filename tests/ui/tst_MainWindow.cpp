@@ -347,7 +347,10 @@ private slots:
         QTest::newRow("one MP3 on a time field") << QStringList{"a song.mp3"} << "" << "startTime" << true;
         QTest::newRow("one MP3 on the Convert button") << QStringList{"a song.mp3"} << "" << "Convert" << true;
         QTest::newRow("non-ASCII name") << QStringList{"Töne 木.mp3"} << "" << "Edit1" << true;
-        QTest::newRow("one file of another kind") << QStringList{"notes.txt"} << "" << "Edit1" << true;
+        QTest::newRow("upper-case extension") << QStringList{"LOUD.MP3"} << "" << "Edit1" << true;
+        QTest::newRow("one file of another kind") << QStringList{"notes.txt"} << "" << "Edit1" << false;
+        QTest::newRow("MP3 only in the folder name") << QStringList{"x.mp3/notes"} << "" << "Edit1" << false;
+        QTest::newRow("a folder named like an MP3") << QStringList{"songs.mp3/"} << "" << "Edit1" << false;
         QTest::newRow("two files") << QStringList{"a.mp3", "b.mp3"} << "" << "Edit1" << false;
         QTest::newRow("a folder") << QStringList{"dir/"} << "" << "Edit1" << false;
         QTest::newRow("a file that is gone") << QStringList{"gone.mp3"} << "" << "Edit1" << false;
@@ -373,7 +376,7 @@ private slots:
             if (name.endsWith(QLatin1Char('/')))
                 QVERIFY(QDir().mkpath(path));
             else if (name != QLatin1String("gone.mp3"))
-                QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+                QVERIFY(QDir().mkpath(QFileInfo(path).path()) && QFile(path).open(QIODevice::WriteOnly));
             urls << QUrl::fromLocalFile(path);
         }
         QMimeData data;
@@ -473,27 +476,46 @@ private slots:
     void refusedRequestsShowAnErrorDialog_data()
     {
         QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("output");  // under a scratch folder when relative
+        QTest::addColumn<QStringList>("times");  // start, end, fade-in, fade-out
         QTest::addColumn<QString>("message");
-        QTest::newRow("41 seconds") << "/a.mp3" << "/b.m4r" << "1:01"
+        const QStringList initial{"0:20", "0:50", "5", "5"};
+        QTest::newRow("41 seconds") << "/a.mp3" << "b.m4r" << QStringList{"0:20", "1:01", "5", "5"}
                                     << "Selected playback duration is too long. Maximum duration is 40 seconds.";
-        QTest::newRow("double quote") << "/a\".mp3" << "/b.m4r" << "0:50"
+        QTest::newRow("end before start") << "/a.mp3" << "b.m4r" << QStringList{"0:50", "0:20", "5", "5"}
+                                          << "The end time must be later than the start time.";
+        QTest::newRow("end at start") << "/a.mp3" << "b.m4r" << QStringList{"0:20", " 0 : 20 ", "0", "0"}
+                                      << "The end time must be later than the start time.";
+        QTest::newRow("fade-in with a unit") << "/a.mp3" << "b.m4r" << QStringList{"0:20", "0:50", "5 s", "5"}
+                                             << "'5 s' is not a valid fade length.";
+        QTest::newRow("fade-out as m:ss") << "/a.mp3" << "b.m4r" << QStringList{"0:20", "0:50", "5", "0:05"}
+                                          << "'0:05' is not a valid fade length.";
+        QTest::newRow("fades longer than the section")
+            << "/a.mp3" << "b.m4r" << QStringList{"0:20", "0:28", "5", "5"}
+            << "Fade in and fade out (10 seconds together) are longer than the section (8 seconds).";
+        QTest::newRow("double quote") << "/a\".mp3" << "b.m4r" << initial
                                       << "The text '/a\".mp3' contains a double quote (\"), which cannot be "
                                          "passed to the conversion tools.";
-        QTest::newRow("output is input") << "/music/a.mp3" << "/music/../music/a.mp3" << "0:50"
+        QTest::newRow("output is input") << "/music/a.mp3" << "/music/../music/a.mp3" << initial
                                          << "The output file must not be the input file.";
     }
 
+    // A refusal changes nothing in the window: the log of the last run stays, Convert stays
+    // enabled, and no tool runs, so no file appears.
     void refusedRequestsShowAnErrorDialog()
     {
         QFETCH(QString, input);
         QFETCH(QString, output);
-        QFETCH(QString, end);
+        QFETCH(QStringList, times);
         QFETCH(QString, message);
+        QTemporaryDir scratch;
+        const char* fields[] = {"startTime", "endTime", "fadeInTime", "fadeOutTime"};
+        for (int i = 0; i < 4; ++i)
+            control<QLineEdit>(fields[i])->setText(times[i]);
         control<QLineEdit>("Edit1")->setText(input);
-        control<QLineEdit>("Edit2")->setText(output);
-        control<QLineEdit>("endTime")->setText(end);
+        control<QLineEdit>("Edit2")->setText(output.startsWith('/') ? output : scratch.filePath(output));
+        auto* log = control<QPlainTextEdit>("Memo1");
+        log->setPlainText(QStringLiteral("Done."));
         QTest::keyClick(control("Edit1"), Qt::Key_Return);
 
         QCOMPARE(services->messages.size(), 1);
@@ -501,7 +523,8 @@ private slots:
         QCOMPARE(services->messages[0].text, message);
         QCOMPARE(services->messages[0].button, QStringLiteral("OK"));
         QVERIFY(control("Convert")->isEnabled());
-        QVERIFY(control<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
+        QCOMPARE(log->toPlainText(), QStringLiteral("Done."));
+        QCOMPARE(QDir(scratch.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 };
 
