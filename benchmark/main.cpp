@@ -10,14 +10,12 @@
 // A child mode is chosen by the first argument, ahead of the application object, which
 // then sees a command line as bare as a plain start of the program.
 
-#include "FakeServices.h"
 #include "FirstPaintWatch.h"
 #include "IntermediateNames.h"
-#include "TForm1.h"
-#include "TabtFrm.h"
 #include "ToolParameters.h"
 #include "ToolSet.h"
 #include "TovalinApplication.h"
+#include "WindowFixture.h"
 #include "WindowsCommandLine.h"
 
 #include <QCheckBox>
@@ -87,7 +85,7 @@ void makeInput(const ToolSet& tools, const QString& path)
 {
     QProcess sox;
     sox.setStandardInputFile(QProcess::nullDevice());
-    sox.start(tools.fader(), {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
+    sox.start(tools.path(ToolSet::Role::Fader), {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
                               QStringLiteral("-c"), QStringLiteral("2"), path, QStringLiteral("synth"),
                               QStringLiteral("60"), QStringLiteral("sine"), QStringLiteral("220"),
                               QStringLiteral("sine"), QStringLiteral("330"), QStringLiteral("sine"),
@@ -110,33 +108,24 @@ struct Timing {
     double cpuSeconds = 0;
 };
 
-template <typename T>
-T* control(QWidget& form, const char* name)
+Timing convertThroughWindow(WindowFixture& windows, const ConversionRequest& request)
 {
-    auto* widget = form.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        fail(QStringLiteral("the main window has no control %1").arg(QLatin1String(name)));
-    return widget;
-}
-
-Timing convertThroughWindow(TForm1& form, const ConversionRequest& request)
-{
-    control<QLineEdit>(form, "Edit1")->setText(request.inputPath);
-    control<QLineEdit>(form, "Edit2")->setText(request.outputPath);
-    control<QLineEdit>(form, "startTime")->setText(request.startTime);
-    control<QLineEdit>(form, "endTime")->setText(request.endTime);
-    control<QLineEdit>(form, "fadeInTime")->setText(request.fadeInTime);
-    control<QLineEdit>(form, "fadeOutTime")->setText(request.fadeOutTime);
-    control<QCheckBox>(form, "CheckBox1")->setChecked(false);
+    windows.control<QLineEdit>("Edit1")->setText(request.inputPath);
+    windows.control<QLineEdit>("Edit2")->setText(request.outputPath);
+    windows.control<QLineEdit>("startTime")->setText(request.startTime);
+    windows.control<QLineEdit>("endTime")->setText(request.endTime);
+    windows.control<QLineEdit>("fadeInTime")->setText(request.fadeInTime);
+    windows.control<QLineEdit>("fadeOutTime")->setText(request.fadeOutTime);
+    windows.control<QCheckBox>("CheckBox1")->setChecked(false);
 
     // The click returns once the whole conversion has run in the window's nested waits.
     QElapsedTimer wall;
     const double cpuBefore = ownCpuSeconds();
     wall.start();
-    control<QPushButton>(form, "Convert")->click();
+    windows.control<QPushButton>("Convert")->click();
     const Timing timing{double(wall.nsecsElapsed()) / 1e9, ownCpuSeconds() - cpuBefore};
 
-    const QStringList log = control<QPlainTextEdit>(form, "Memo1")->toPlainText().split(QLatin1Char('\n'));
+    const QStringList log = windows.control<QPlainTextEdit>("Memo1")->toPlainText().split(QLatin1Char('\n'));
     if (log.isEmpty() || log.last() != QLatin1String("Done."))
         fail(QStringLiteral("the window conversion did not finish:\n") + log.join(QLatin1Char('\n')));
     requireOutput(request.outputPath, QStringLiteral("the window conversion"));
@@ -146,20 +135,9 @@ Timing convertThroughWindow(TForm1& form, const ConversionRequest& request)
 Timing convertDirectly(const ToolSet& tools, const ConversionRequest& request)
 {
     const IntermediateNames names = IntermediateNames::forOutput(request.outputPath);
-    struct Step {
-        ToolSet::Role role;
-        QString parameters;
-        QString product;
-    };
-    const Step steps[] = {
-        {ToolSet::Role::Splitter, ToolParameters::splitter(request, names), names.cut()},
-        {ToolSet::Role::Fader, ToolParameters::fader(request, names), names.faded()},
-        {ToolSet::Role::Converter, ToolParameters::converter(names), names.encoded()},
-    };
-
     QElapsedTimer wall;
     wall.start();
-    for (const Step& step : steps) {
+    for (const ToolParameters::Step& step : ToolParameters::steps(request, names)) {
         QProcess tool;
         tool.setStandardInputFile(QProcess::nullDevice());
         tool.setStandardOutputFile(QProcess::nullDevice());
@@ -197,23 +175,23 @@ int positiveNumber(const QCommandLineParser& options, const QCommandLineOption& 
 // A child mode: starts the program as its main does with no arguments, with the desktop
 // double in place of the real desktop, and once the main window has been painted runs
 // the handler, whose one line of output the parent waits for, and quits.
-int runAsProgram(char* argv[], const std::function<void(TForm1&)>& handler)
+int runAsProgram(char* argv[], const std::function<void(WindowFixture&)>& handler)
 {
     int argc = 1;
     TovalinApplication app(argc, argv);
-    auto fake = std::make_unique<FakeServices>();
-    const FakeServices& services = *fake;
-    app.setPlatformServices(std::move(fake));
-    FirstPaintWatch watch([&](TForm1& form) {
+    app.setApplicationName(TovalinApplication::Title);
+    WindowFixture windows(WindowFixture::Options{{}, true});
+    FirstPaintWatch watch([&](TForm1&) {
         // A style that failed to load would make the start-up look cheaper than it is.
-        if (!services.messages.isEmpty())
-            fail(QStringLiteral("the program reported: ") + services.messages.first().text);
-        handler(form);
+        if (!windows.services.messages.isEmpty())
+            fail(QStringLiteral("the program reported: ") + windows.services.messages.first().text);
+        handler(windows);
         std::fflush(stdout);
         QCoreApplication::quit();
     });
     app.installEventFilter(&watch);
-    return app.run();
+    windows.form().showCentred();
+    return app.exec();
 }
 
 struct ChildAnswer {
@@ -277,12 +255,12 @@ int main(int argc, char* argv[])
 
     const std::string_view mode = argc > 1 ? argv[1] : "";
     if (mode == StartupChild)
-        return runAsProgram(argv, [](TForm1&) { std::puts("painted"); });
+        return runAsProgram(argv, [](WindowFixture&) { std::puts("painted"); });
     if (mode == ConversionChild && argc == 4) {
         const ConversionRequest request =
             sampleRequest(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
-        return runAsProgram(argv, [&](TForm1& form) {
-            convertThroughWindow(form, request);
+        return runAsProgram(argv, [&](WindowFixture& windows) {
+            convertThroughWindow(windows, request);
             rusage own{}, tools{};
             getrusage(RUSAGE_SELF, &own);
             getrusage(RUSAGE_CHILDREN, &tools);
@@ -291,6 +269,7 @@ int main(int argc, char* argv[])
     }
 
     TovalinApplication app(argc, argv);
+    app.setApplicationName(TovalinApplication::Title);
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral(
         "Times conversions through the main window against the same tool commands run directly."));
@@ -307,15 +286,8 @@ int main(int argc, char* argv[])
     const int starts = positiveNumber(options, startsOption);
 
     // The window as the program builds it, with a desktop double that records reveals.
-    auto fake = std::make_unique<FakeServices>();
-    FakeServices& services = *fake;
-    app.setPlatformServices(std::move(fake));
-    app.prepareLook();
-    TForm1 form(services, app.termination(), QUrl());
-    TabtFrm about(services, QUrl(), &form);
-    form.setAboutWindow(&about);
-    form.showCentred();
-    if (!QTest::qWaitForWindowExposed(&form))
+    WindowFixture windows(WindowFixture::Options{{}, true});
+    if (!windows.show())
         fail(QStringLiteral("the main window was not shown"));
 
     const ToolSet tools = ToolSet::forRunningProgram();
@@ -329,7 +301,7 @@ int main(int argc, char* argv[])
     std::printf("round  window s  own CPU s  direct s\n");
     for (int round = 1; round <= rounds; ++round) {
         ConversionRequest request = sampleRequest(input, work.filePath(QStringLiteral("window-%1.m4r").arg(round)));
-        const Timing window = convertThroughWindow(form, request);
+        const Timing window = convertThroughWindow(windows, request);
         request.outputPath = work.filePath(QStringLiteral("direct-%1.m4r").arg(round));
         const Timing direct = convertDirectly(tools, request);
 
@@ -339,7 +311,7 @@ int main(int argc, char* argv[])
         std::printf("%5d  %8.3f  %9.3f  %8.3f\n", round, window.wallSeconds, window.cpuSeconds, direct.wallSeconds);
         std::fflush(stdout);
     }
-    if (!services.revealed.isEmpty())
+    if (!windows.services.revealed.isEmpty())
         fail(QStringLiteral("a file was revealed although CheckBox1 was cleared"));
 
     const double ratio = median(windowWall) / median(directWall);

@@ -2,17 +2,10 @@
 
 #include "BuildInfo.h"
 #include "ConversionError.h"
-#include "DesktopServices.h"
-#include "FontRegistration.h"
-#include "StyleRegistry.h"
-#include "TForm1.h"
-#include "TabtFrm.h"
+#include "PlatformServices.h"
 
-#include <QCommandLineParser>
 #include <QDir>
-#include <QFileInfo>
 #include <QIcon>
-#include <QUrl>
 #include <QWidget>
 
 namespace {
@@ -47,11 +40,9 @@ QIcon programIcon()
 
 } // namespace
 
-TovalinApplication::TovalinApplication(int& argc, char** argv)
-    : QApplication(argc, argv), services_(std::make_unique<DesktopServices>())
+TovalinApplication::TovalinApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
-    setApplicationName(QStringLiteral("Tovalin"));
-    setApplicationVersion(QStringLiteral("2.2"));
+    setApplicationVersion(QLatin1String(TOVALIN_VERSION));
     setWindowIcon(programIcon());
     // Matches the installed desktop entry, so desktops show its icon and name.
     setDesktopFileName(QStringLiteral("tovalin"));
@@ -59,72 +50,9 @@ TovalinApplication::TovalinApplication(int& argc, char** argv)
     setQuitOnLastWindowClosed(false);
 }
 
-TovalinApplication::~TovalinApplication() = default;
-
-QString TovalinApplication::startFile(const QStringList& arguments)
-{
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Turns a section of an MP3 file into an iPhone ringtone."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The MP3 file to start with."),
-                                 QStringLiteral("[file]"));
-    parser.process(arguments);
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty())
-        return {};
-    const QFileInfo file(files.front());
-    if (files.size() > 1 || !file.isFile()) {
-        qWarning("%s: only one existing file can be opened; starting without one",
-                 qPrintable(applicationName().toLower()));
-        return {};
-    }
-    return file.absoluteFilePath();
-}
-
 TovalinApplication* TovalinApplication::instance()
 {
     return static_cast<TovalinApplication*>(QCoreApplication::instance());
-}
-
-void TovalinApplication::setPlatformServices(std::unique_ptr<PlatformServices> services)
-{
-    services_ = std::move(services);
-}
-
-void TovalinApplication::prepareLook(const QString& styleName)
-{
-    FontRegistration::registerBundledFonts();
-    StyleRegistry styles;
-    styles.registerCarriedStyles();
-    if (!styles.apply(styleName)) {
-        services_->showError(nullptr, QStringLiteral("Error"),
-                             QStringLiteral("Style '%1' not found").arg(styleName), QStringLiteral("&Close"));
-    }
-}
-
-int TovalinApplication::run()
-{
-    const QString file = startFile(arguments());
-    prepareLook();
-    const QUrl donationPage(QStringLiteral(TOVALIN_DONATION_URL));
-    TForm1 form(*services_, termination_, donationPage);
-    TabtFrm about(*services_, donationPage, &form);
-    form.setAboutWindow(&about);
-    if (!file.isEmpty())
-        form.takeInputFile(file);
-    form.showCentred();
-    return exec();
-}
-
-bool TovalinApplication::notify(QObject* receiver, QEvent* event)
-{
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (...) {
-        reportError(std::current_exception());
-        return false;
-    }
 }
 
 QString TovalinApplication::reportText(const std::exception_ptr& error)
@@ -142,11 +70,12 @@ QString TovalinApplication::reportText(const std::exception_ptr& error)
     return text;
 }
 
-void TovalinApplication::reportError(const std::exception_ptr& error)
+void TovalinApplication::report(const std::exception_ptr& error)
 {
     if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
-    services_->showError(activeWindow(), applicationName(), reportText(error));
+    if (services_)
+        services_->showError(activeWindow(), applicationName(), reportText(error));
 }
 
 bool TovalinApplication::event(QEvent* event)

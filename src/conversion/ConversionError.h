@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QChar>
 #include <QString>
 
 #include <exception>
@@ -17,4 +18,28 @@ public:
 private:
     QString message_;
     QByteArray utf8_;
+};
+
+// A start or end text that cannot be read as a time. It is not caught by the
+// conversion; the application's error report shows it.
+class InvalidTimeError : public ConversionError {
+public:
+    explicit InvalidTimeError(const QString &text);
+};
+
+// A request the program declines before any tool runs; shown in an error dialog
+// captioned "Error".
+class RequestRefusal : public ConversionError {
+public:
+    using ConversionError::ConversionError;
+
+    static RequestRefusal tooLong();
+    static RequestRefusal endNotLater();
+    // text is the fade field as typed.
+    static RequestRefusal invalidFade(const QString &text);
+    // Lengths in seconds, written with the given decimal separator.
+    static RequestRefusal fadesTooLong(double fadesSeconds, double sectionSeconds, QChar decimalSeparator);
+    // text is the path that holds the double quote.
+    static RequestRefusal doubleQuote(const QString &text);
+    static RequestRefusal outputIsInput();
 };

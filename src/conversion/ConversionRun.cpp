@@ -59,21 +59,12 @@ ConversionRun::Result ConversionRun::execute(const CheckedRequest& checked, cons
     names_ = IntermediateNames::forOutput(request.outputPath);
     const QString output = request.outputPath;
 
-    struct Step {
-        ToolSet::Role role;
-        QString parameters;
-        QString product;
-    };
-    const Step steps[] = {
-        {ToolSet::Role::Splitter, ToolParameters::splitter(request, *names_), names_->cut()},
-        {ToolSet::Role::Fader, ToolParameters::fader(request, *names_), names_->faded()},
-        {ToolSet::Role::Converter, ToolParameters::converter(*names_), names_->encoded()},
-    };
+    const auto steps = ToolParameters::steps(request, *names_);
 
     view_.setConvertEnabled(false);
     view_.clearLog();
 
-    for (const Step& step : steps) {
+    for (const ToolParameters::Step& step : steps) {
         const QString role = ToolSet::roleWord(step.role);
         view_.appendLog(QStringLiteral("Initializing %1 parameters: ").arg(role) + step.parameters);
         view_.appendLog(QStringLiteral("Executing %1. Please wait.").arg(role));

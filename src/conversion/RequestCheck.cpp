@@ -1,7 +1,7 @@
 #include "RequestCheck.h"
 
 #include "FadeLength.h"
-#include "RequestRefusal.h"
+#include "ConversionError.h"
 #include "TimeWindow.h"
 
 #include <QDir>

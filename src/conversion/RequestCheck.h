@@ -10,15 +10,16 @@
 // the start time, the end time, the length of the section, the end after the start,
 // the fade-in and fade-out lengths, the fades fitting the section, double quotes in
 // any field, and the output naming the input file.
-class RequestCheck {
-public:
-    // Throws InvalidTimeError or RequestRefusal; returns the request when it may run.
-    static CheckedRequest check(const ConversionRequest &request, const TimeReader &reader,
-                      PathStyle style = nativePathStyle());
+namespace RequestCheck {
 
-    // Whether both paths name one file: compared absolute and clean, through symbolic
-    // links where the files exist, and without regard to case in Windows style.
-    // An empty path names no file.
-    static bool namesSameFile(const QString &first, const QString &second,
-                              PathStyle style = nativePathStyle());
-};
+// Throws InvalidTimeError or RequestRefusal; returns the request when it may run.
+CheckedRequest check(const ConversionRequest &request, const TimeReader &reader,
+                  PathStyle style = nativePathStyle());
+
+// Whether both paths name one file: compared absolute and clean, through symbolic
+// links where the files exist, and without regard to case in Windows style.
+// An empty path names no file.
+bool namesSameFile(const QString &first, const QString &second,
+                          PathStyle style = nativePathStyle());
+
+} // namespace RequestCheck

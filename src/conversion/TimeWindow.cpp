@@ -1,7 +1,6 @@
 #include "TimeWindow.h"
 
-#include "InvalidTimeError.h"
-#include "RequestRefusal.h"
+#include "ConversionError.h"
 
 namespace {
 

@@ -2,6 +2,27 @@
 
 #include "TimeWindow.h"
 
+std::array<ToolParameters::Step, ToolSet::roles.size()> ToolParameters::steps(const ConversionRequest &request,
+                                                                             const IntermediateNames &names)
+{
+    std::array<Step, ToolSet::roles.size()> result;
+    for (std::size_t i = 0; i < result.size(); ++i) {
+        const ToolSet::Role role = ToolSet::roles[i].role;
+        switch (role) {
+        case ToolSet::Role::Splitter:
+            result[i] = {role, splitter(request, names), names.cut()};
+            break;
+        case ToolSet::Role::Fader:
+            result[i] = {role, fader(request, names), names.faded()};
+            break;
+        case ToolSet::Role::Converter:
+            result[i] = {role, converter(names), names.encoded()};
+            break;
+        }
+    }
+    return result;
+}
+
 QString ToolParameters::splitter(const ConversionRequest &request, const IntermediateNames &names)
 {
     return quoted(request.inputPath) + u' ' + spaceless(TimeWindow::splitterForm(request.startTime))

@@ -11,10 +11,11 @@ class TerminationFlag;
 // responsive: their handlers keep running during the wait. The wait sleeps until
 // something happens (no polling) and ends early when the program is asked to quit,
 // in which case the tool is stopped.
-class ToolRunner {
-public:
-    // The parameter string reaches the tool as its command line, split into arguments
-    // by the Windows convention. The tool gets no input and shows no window.
-    static ToolOutcome RunElevatedAndWait(QObject* owner, const QString& program,
-                                          const QString& parameters, const TerminationFlag& termination);
-};
+namespace ToolRunner {
+
+// The parameter string reaches the tool as its command line, split into arguments
+// by the Windows convention. The tool gets no input and shows no window.
+ToolOutcome RunElevatedAndWait(QObject* owner, const QString& program,
+                                      const QString& parameters, const TerminationFlag& termination);
+
+} // namespace ToolRunner

@@ -4,31 +4,14 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-QString relativeLocation(ToolSet::Role role, PathStyle style)
-{
-    const bool windows = style == PathStyle::Windows;
-    QString location;
-    switch (role) {
-    case ToolSet::Role::Splitter:
-        location = QStringLiteral("External/mp3splt/mp3splt");
-        break;
-    case ToolSet::Role::Fader:
-        location = QStringLiteral("External/sox/sox");
-        break;
-    case ToolSet::Role::Converter:
-        location = QStringLiteral("External/ffmpeg/ffmpeg-heaac");
-        break;
+// The table is read by a role's number too.
+static_assert([] {
+    for (std::size_t i = 0; i < ToolSet::roles.size(); ++i) {
+        if (ToolSet::roles[i].role != ToolSet::Role(i))
+            return false;
     }
-    if (windows) {
-        location.replace(u'/', u'\\');
-        location += QStringLiteral(".exe");
-    }
-    return location;
-}
-
-} // namespace
+    return true;
+}());
 
 ToolSet ToolSet::inFolder(const QString &programFolder, PathStyle style)
 {
@@ -41,9 +24,12 @@ ToolSet ToolSet::inFolder(const QString &programFolder, PathStyle style)
         folder += pieces.separator();
 
     ToolSet tools;
-    tools.splitter_ = folder + relativeLocation(Role::Splitter, style);
-    tools.fader_ = folder + relativeLocation(Role::Fader, style);
-    tools.converter_ = folder + relativeLocation(Role::Converter, style);
+    for (const RoleEntry &entry : roles) {
+        QString location = entry.location.toString();
+        if (style == PathStyle::Windows)
+            location = location.replace(u'/', u'\\') + QStringLiteral(".exe");
+        tools.paths_[std::size_t(entry.role)] = folder + location;
+    }
     return tools;
 }
 
@@ -54,26 +40,10 @@ ToolSet ToolSet::forRunningProgram()
 
 QString ToolSet::roleWord(Role role)
 {
-    switch (role) {
-    case Role::Splitter:
-        return QStringLiteral("splitter");
-    case Role::Fader:
-        return QStringLiteral("fader");
-    case Role::Converter:
-        return QStringLiteral("converter");
-    }
-    return {};
+    return roles[std::size_t(role)].word.toString();
 }
 
 QString ToolSet::path(Role role) const
 {
-    switch (role) {
-    case Role::Splitter:
-        return splitter_;
-    case Role::Fader:
-        return fader_;
-    case Role::Converter:
-        return converter_;
-    }
-    return {};
+    return paths_[std::size_t(role)];
 }

@@ -3,6 +3,7 @@
 #include "PathStyle.h"
 
 #include <QString>
+#include <QStringView>
 
 #include <array>
 
@@ -11,24 +12,34 @@
 class ToolSet {
 public:
     enum class Role { Splitter, Fader, Converter };
-    // The order in which a conversion runs the tools.
-    static constexpr std::array<Role, 3> roles{Role::Splitter, Role::Fader, Role::Converter};
+
+    struct RoleEntry {
+        Role role;
+        // How the log names the tool.
+        QStringView word;
+        // Under the program's folder, in POSIX form; on Windows with "\" and ".exe".
+        QStringView location;
+        // The option that makes the tool print its version, and the pattern whose first
+        // group finds the version in what it prints.
+        QStringView versionOption;
+        QStringView versionPattern;
+    };
+    // Every role, in the order in which a conversion runs the tools.
+    static constexpr std::array<RoleEntry, 3> roles{{
+        {Role::Splitter, u"splitter", u"External/mp3splt/mp3splt", u"-v", uR"(libmp3splt (\S+))"},
+        {Role::Fader, u"fader", u"External/sox/sox", u"--version", uR"(SoX v(\S+))"},
+        {Role::Converter, u"converter", u"External/ffmpeg/ffmpeg-heaac", u"-version", uR"(ffmpeg version (\S+))"},
+    }};
 
     // The tools under the given program folder, spelled in the given style.
     static ToolSet inFolder(const QString &programFolder, PathStyle style);
     // The tools beside the running program.
     static ToolSet forRunningProgram();
 
-    // "splitter", "fader" or "converter", as the log names them.
     static QString roleWord(Role role);
 
     QString path(Role role) const;
-    QString splitter() const { return splitter_; }
-    QString fader() const { return fader_; }
-    QString converter() const { return converter_; }
 
 private:
-    QString splitter_;
-    QString fader_;
-    QString converter_;
+    std::array<QString, roles.size()> paths_;
 };

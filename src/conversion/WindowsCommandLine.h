@@ -7,7 +7,8 @@
 // runtime does for every argument after the program name: spaces and tabs
 // separate, double quotes group, backslashes escape only before a double quote,
 // and "" inside a quoted part is a literal quote.
-class WindowsCommandLine {
-public:
-    static QStringList split(const QString &parameters);
-};
+namespace WindowsCommandLine {
+
+QStringList split(const QString &parameters);
+
+} // namespace WindowsCommandLine

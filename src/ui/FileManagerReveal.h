@@ -4,7 +4,8 @@
 
 // Shows a file in the desktop's file manager, selected where the file manager can.
 // Returns at once; the file manager starts on its own.
-class FileManagerReveal {
-public:
-    static void show(const QString& path);
-};
+namespace FileManagerReveal {
+
+void show(const QString& path);
+
+} // namespace FileManagerReveal

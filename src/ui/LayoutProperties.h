@@ -8,7 +8,8 @@ class QWidget;
 //   autoSize          a label that sizes itself to its text, keeping its top-left corner
 //   captionSpacing    a field's caption label, placed this many pixels above its buddy
 //   glyph             a button's picture, with transparentColor drawn transparent
-class LayoutProperties {
-public:
-    static void apply(QWidget* form);
-};
+namespace LayoutProperties {
+
+void apply(QWidget* form);
+
+} // namespace LayoutProperties

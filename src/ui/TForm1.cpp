@@ -3,11 +3,12 @@
 
 #include "ClickLabel.h"
 #include "ConversionRun.h"
+#include "ErrorReport.h"
 #include "LayoutProperties.h"
 #include "PathPieces.h"
 #include "PlatformServices.h"
 #include "RequestCheck.h"
-#include "RequestRefusal.h"
+#include "ConversionError.h"
 #include "TabtFrm.h"
 #include "TerminationFlag.h"
 #include "TimeReader.h"
@@ -33,8 +34,8 @@ constexpr Qt::WindowFlags MainWindowFlags = Qt::Window | Qt::WindowTitleHint | Q
 
 } // namespace
 
-TForm1::TForm1(PlatformServices& services, TerminationFlag& termination, QUrl donationPage,
-               QWidget* parent)
+TForm1::TForm1(PlatformServices& services, TerminationFlag& termination, ErrorReport& errors,
+               QUrl donationPage, QWidget* parent)
     : QWidget(parent, MainWindowFlags)
     , ui(std::make_unique<Ui::TForm1>())
     , services_(services)
@@ -49,14 +50,14 @@ TForm1::TForm1(PlatformServices& services, TerminationFlag& termination, QUrl do
     LayoutProperties::apply(this);
     ui->StatusBar1->showMessage(StatusNotice);
 
-    handlers_.route(ui->Convert, &QPushButton::clicked, this, &TForm1::ConvertClick);
-    handlers_.route(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-    handlers_.route(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-    handlers_.route(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
-    handlers_.route(ui->Image1, &ClickLabel::clicked, this, &TForm1::Image1Click);
-    handlers_.route(ui->Image2, &ClickLabel::clicked, this, &TForm1::Image2Click);
-    handlers_.route(ui->Label1, &ClickLabel::clicked, this, &TForm1::Label1Click);
-    handlers_.route(ui->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    errors.route(ui->Convert, &QPushButton::clicked, this, &TForm1::ConvertClick);
+    errors.route(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    errors.route(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    errors.route(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    errors.route(ui->Image1, &ClickLabel::clicked, this, &TForm1::Image1Click);
+    errors.route(ui->Image2, &ClickLabel::clicked, this, &TForm1::Image2Click);
+    errors.route(ui->Label1, &ClickLabel::clicked, this, &TForm1::Label1Click);
+    errors.route(ui->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 
     ui->Edit1->setFocus();
     timeLocale_ = TimeLocale::system();

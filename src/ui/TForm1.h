@@ -2,7 +2,6 @@
 
 #include "ConversionView.h"
 #include "FileDialog.h"
-#include "HandlerDispatcher.h"
 #include "TimeLocale.h"
 
 #include <QUrl>
@@ -13,6 +12,7 @@
 namespace Ui {
 class TForm1;
 }
+class ErrorReport;
 class PlatformServices;
 class QMimeData;
 class TabtFrm;
@@ -23,7 +23,8 @@ class TerminationFlag;
 class TForm1 : public QWidget, private ConversionView {
     Q_OBJECT
 public:
-    TForm1(PlatformServices& services, TerminationFlag& termination, QUrl donationPage,
+    // Errors escaping a handler go to errors; a conversion watches termination.
+    TForm1(PlatformServices& services, TerminationFlag& termination, ErrorReport& errors, QUrl donationPage,
            QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -70,7 +71,6 @@ private:
     TerminationFlag& termination_;
     QUrl donationPage_;
     TabtFrm* about_ = nullptr;
-    HandlerDispatcher handlers_;
     TimeLocale timeLocale_;
 
     FileDialog open;

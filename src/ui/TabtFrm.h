@@ -1,30 +1,38 @@
 #pragma once
 
+#include "ToolSet.h"
+#include "ToolVersionQuery.h"
+
 #include <QDialog>
 #include <QPoint>
 #include <QUrl>
 
+#include <array>
 #include <memory>
 #include <optional>
 
 namespace Ui {
 class TabtFrm;
 }
+class ErrorReport;
 class PlatformServices;
 
-// The About window: the program's name and version and the tools it runs. Created once,
-// hidden by closing, and shown modally again on request.
+// The About window: the program's name and version and the tools it runs, whose versions
+// it asks the installed tools for when it is first shown. Created once, hidden by closing,
+// and shown modally again on request.
 class TabtFrm : public QDialog {
     Q_OBJECT
 public:
-    TabtFrm(PlatformServices& services, QUrl donationPage, QWidget* parent = nullptr);
+    TabtFrm(PlatformServices& services, ErrorReport& errors, QUrl donationPage, QWidget* parent = nullptr);
     ~TabtFrm() override;
 
     // Shows the window modally and returns when it is closed.
     void showModal();
 
-    // The lines of the tool list for the tools this build runs.
-    static QString toolList();
+    // The tool list's line for a tool, once it has answered.
+    static QString toolLine(const ToolVersionQuery::Answer& answer);
+    // The eight lines of the tool list, from the three tools' lines.
+    static QString toolList(const std::array<QString, ToolSet::roles.size()>& lines);
 
 public slots:
     void Button1Click();
@@ -39,4 +47,6 @@ private:
     PlatformServices& services_;
     QUrl donationPage_;
     std::optional<QPoint> lastPosition_;
+    std::array<QString, ToolSet::roles.size()> toolLines_;
+    std::unique_ptr<ToolVersionQuery> versions_;
 };

@@ -1,8 +1,8 @@
+#include "ConversionError.h"
 #include "DesktopServices.h"
-#include "FakeServices.h"
-#include "InvalidTimeError.h"
-#include "TForm1.h"
+#include "StartUp.h"
 #include "TestMain.h"
+#include "WindowFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,16 +56,16 @@ void pressOnceShown(Shown& shown)
 
 } // namespace
 
-// The application object: the error report for errors escaping a handler, the missing
-// style, and the quit request.
+// The application object and the start: the error report for errors escaping a handler,
+// the command line, the missing style, and the quit request.
 class TestApplication : public QObject {
     Q_OBJECT
 
+private:
+    DesktopServices desktop;
+
 private slots:
-    void initTestCase()
-    {
-        TovalinApplication::instance()->setPlatformServices(std::make_unique<DesktopServices>());
-    }
+    void initTestCase() { TovalinApplication::instance()->reportThrough(&desktop); }
 
     void identity()
     {
@@ -102,7 +102,7 @@ private slots:
         QStringList commandLine{QStringLiteral("tovalin")};
         for (QString argument : arguments)
             commandLine << argument.replace(QLatin1Char('@'), scratch.path());
-        const QString found = TovalinApplication::startFile(commandLine);
+        const QString found = StartUp::startFile(commandLine);
         QDir::setCurrent(previous);
         QCOMPARE(found, file.isEmpty() ? QString() : QFileInfo(scratch.filePath(file)).absoluteFilePath());
     }
@@ -135,23 +135,12 @@ private slots:
         QCOMPARE(TovalinApplication::reportText(error), text);
     }
 
-    void errorEscapingAnEventShowsARealMessageBox()
+    void errorEscapingAHandlerShowsARealMessageBox()
     {
-        // An object whose event handler raises, as a window handler would.
-        class Raiser : public QObject {
-        protected:
-            bool event(QEvent* event) override
-            {
-                if (event->type() == QEvent::User)
-                    throw InvalidTimeError(QStringLiteral("xyz"));
-                return QObject::event(event);
-            }
-        } raiser;
-
         Shown shown;
         pressOnceShown(shown);
-        QEvent event(QEvent::User);
-        QCoreApplication::sendEvent(&raiser, &event);  // returns: the program goes on
+        // As a window's handler runs: the error stops at the report, and the program goes on.
+        TovalinApplication::instance()->call([] { throw InvalidTimeError(QStringLiteral("xyz")); });
 
         QCOMPARE(shown.title, QStringLiteral("Tovalin"));
         QCOMPARE(shown.text, QStringLiteral("'xyz' is not a valid time."));
@@ -164,7 +153,7 @@ private slots:
         const QString before = QApplication::style()->name();
         Shown shown;
         pressOnceShown(shown);
-        TovalinApplication::instance()->prepareLook(QStringLiteral("Aqua Dark Nowhere"));
+        StartUp::applyStyle(QStringLiteral("Aqua Dark Nowhere"), desktop);
 
         QCOMPARE(shown.title, QStringLiteral("Error"));
         QCOMPARE(shown.text, QStringLiteral("Style 'Aqua Dark Nowhere' not found"));
@@ -175,7 +164,7 @@ private slots:
 
     void carriedStyleIsFoundWithoutRegardToCase()
     {
-        TovalinApplication::instance()->prepareLook(QStringLiteral("aqua LIGHT slate"));
+        StartUp::applyStyle(QStringLiteral("aqua LIGHT slate"), desktop);
         QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(0xD6, 0xD6, 0xD6));
     }
 
@@ -183,8 +172,8 @@ private slots:
     void closingTheMainWindowEndsTheProgram()
     {
         auto* app = TovalinApplication::instance();
-        FakeServices services;
-        TForm1 form(services, app->termination(), QUrl());
+        WindowFixture fixture;
+        TForm1& form = fixture.form();
         form.showCentred();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(!app->termination().isSet());

@@ -1,7 +1,6 @@
 #include "ConversionRequest.h"
-#include "InvalidTimeError.h"
+#include "ConversionError.h"
 #include "RequestCheck.h"
-#include "RequestRefusal.h"
 #include "TimeLocale.h"
 
 #include <QDir>

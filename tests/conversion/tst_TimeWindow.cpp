@@ -1,5 +1,4 @@
-#include "InvalidTimeError.h"
-#include "RequestRefusal.h"
+#include "ConversionError.h"
 #include "TimeLocale.h"
 #include "TimeReader.h"
 #include "TimeWindow.h"

@@ -43,22 +43,23 @@ private slots:
 
 void ToolCommandLinesTest::toolLocations()
 {
+    using Role = ToolSet::Role;
     const ToolSet windows = ToolSet::inFolder("C:\\Program Files\\Tovalin", PathStyle::Windows);
-    QCOMPARE(windows.splitter(), "C:\\Program Files\\Tovalin\\External\\mp3splt\\mp3splt.exe");
-    QCOMPARE(windows.fader(), "C:\\Program Files\\Tovalin\\External\\sox\\sox.exe");
-    QCOMPARE(windows.converter(), "C:\\Program Files\\Tovalin\\External\\ffmpeg\\ffmpeg-heaac.exe");
-    QCOMPARE(ToolSet::inFolder("C:/", PathStyle::Windows).fader(), "C:\\External\\sox\\sox.exe");
+    QCOMPARE(windows.path(Role::Splitter), "C:\\Program Files\\Tovalin\\External\\mp3splt\\mp3splt.exe");
+    QCOMPARE(windows.path(Role::Fader), "C:\\Program Files\\Tovalin\\External\\sox\\sox.exe");
+    QCOMPARE(windows.path(Role::Converter), "C:\\Program Files\\Tovalin\\External\\ffmpeg\\ffmpeg-heaac.exe");
+    QCOMPARE(ToolSet::inFolder("C:/", PathStyle::Windows).path(Role::Fader), "C:\\External\\sox\\sox.exe");
 
     const ToolSet posix = ToolSet::inFolder("/opt/tovalin", PathStyle::Posix);
-    QCOMPARE(posix.path(ToolSet::Role::Splitter), "/opt/tovalin/External/mp3splt/mp3splt");
-    QCOMPARE(posix.path(ToolSet::Role::Converter), "/opt/tovalin/External/ffmpeg/ffmpeg-heaac");
-    QCOMPARE(ToolSet::inFolder("/", PathStyle::Posix).fader(), "/External/sox/sox");
+    QCOMPARE(posix.path(Role::Splitter), "/opt/tovalin/External/mp3splt/mp3splt");
+    QCOMPARE(posix.path(Role::Converter), "/opt/tovalin/External/ffmpeg/ffmpeg-heaac");
+    QCOMPARE(ToolSet::inFolder("/", PathStyle::Posix).path(Role::Fader), "/External/sox/sox");
 
-    QCOMPARE(ToolSet::forRunningProgram().path(ToolSet::Role::Fader),
-             ToolSet::inFolder(QCoreApplication::applicationDirPath(), nativePathStyle()).fader());
+    QCOMPARE(ToolSet::forRunningProgram().path(Role::Fader),
+             ToolSet::inFolder(QCoreApplication::applicationDirPath(), nativePathStyle()).path(Role::Fader));
     QStringList words;
-    for (const ToolSet::Role role : ToolSet::roles)
-        words << ToolSet::roleWord(role);
+    for (const ToolSet::RoleEntry &entry : ToolSet::roles)
+        words << ToolSet::roleWord(entry.role);
     QCOMPARE(words, QStringList({"splitter", "fader", "converter"}));
 }
 

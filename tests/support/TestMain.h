@@ -12,6 +12,7 @@
     int main(int argc, char* argv[])                                                               \
     {                                                                                              \
         TovalinApplication app(argc, argv);                                                        \
+        app.setApplicationName(TovalinApplication::Title);                                         \
         UrlSink urlSink(&app);                                                                     \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \

@@ -1,11 +1,10 @@
-#include "FakeServices.h"
-#include "TForm1.h"
-#include "TabtFrm.h"
 #include "TestMain.h"
+#include "WindowFixture.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSysInfo>
 
 #include <memory>
 
@@ -15,8 +14,7 @@ class TestAboutWindow : public QObject {
     Q_OBJECT
 
 private:
-    FakeServices services;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<WindowFixture> fx;
     TabtFrm* about = nullptr;
 
     QPushButton* button(const char* name) const
@@ -37,7 +35,7 @@ private:
             if (about->isVisible())
                 about->close();
         });
-        QTest::mouseClick(form->findChild<QWidget*>(QString::fromLatin1(picture)), Qt::LeftButton);
+        QTest::mouseClick(fx->control(picture), Qt::LeftButton);
         QVERIFY(checked);
         QVERIFY(!about->isVisible());
     }
@@ -45,15 +43,12 @@ private:
 private slots:
     void init()
     {
-        services = FakeServices();
-        form = std::make_unique<TForm1>(services, TovalinApplication::instance()->termination(), QUrl());
-        about = new TabtFrm(services, QUrl(), form.get());
-        form->setAboutWindow(about);
-        form->showCentred();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        fx = std::make_unique<WindowFixture>();
+        about = &fx->about();
+        QVERIFY(fx->show());
     }
 
-    void cleanup() { form.reset(); }
+    void cleanup() { fx.reset(); }
 
     void layout()
     {
@@ -94,16 +89,55 @@ private slots:
         QCOMPARE(button("Button2")->text(), QStringLiteral("Donate!"));
     }
 
-    void toolListKeepsItsEightLines()
+    // What each tool prints for its version option, as the list names it.
+    void toolLines_data()
     {
-        const QStringList lines = TabtFrm::toolList().split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 8);
-        QVERIFY(lines[0].startsWith(QStringLiteral("libmp3splt version ")));
-        QVERIFY(lines[1].isEmpty() && lines[4].isEmpty() && lines[6].isEmpty());
-        QVERIFY(lines[2].startsWith(QStringLiteral("      ")) && lines[3].startsWith(QStringLiteral("      ")));
-        QVERIFY(lines[5].startsWith(QStringLiteral("sox version ")));
-        QVERIFY(lines[7].startsWith(QStringLiteral("FFmpeg version ")));
-        QCOMPARE(about->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(), TabtFrm::toolList());
+        QTest::addColumn<ToolSet::Role>("role");
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("line");
+        const QString arch = QSysInfo::currentCpuArchitecture();
+        using Role = ToolSet::Role;
+        QTest::newRow("splitter") << Role::Splitter << true << "mp3splt 2.6.2 (09/11/14) - using libmp3splt 0.9.2\n"
+                                  << "libmp3splt version 0.9.2";
+        QTest::newRow("fader") << Role::Fader << true << "sox:      SoX v14.4.2\n" << "sox version 14.4.2 for Linux";
+        QTest::newRow("Debian's converter")
+            << Role::Converter << true << "ffmpeg version 5.1.9-0+deb12u1 Copyright (c) 2000-2026 the FFmpeg developers\n"
+            << "FFmpeg version 5.1.9-0+deb12u1 for Linux " + arch + " by the Debian Multimedia Maintainers";
+        QTest::newRow("another converter")
+            << Role::Converter << true << "ffmpeg version 2.6.2 Copyright (c) 2000-2015 the FFmpeg developers\r\nbuilt"
+            << "FFmpeg version 2.6.2 for Linux " + arch + " by the FFmpeg developers";
+        QTest::newRow("missing") << Role::Fader << false << "" << "sox is missing";
+        QTest::newRow("no version printed") << Role::Splitter << true << "usage: mp3splt" << "libmp3splt version unknown";
+    }
+
+    void toolLines()
+    {
+        QFETCH(ToolSet::Role, role);
+        QFETCH(bool, started);
+        QFETCH(QString, output);
+        QFETCH(QString, line);
+        QCOMPARE(TabtFrm::toolLine({role, started, ToolVersionQuery::versionIn(role, output), output}), line);
+    }
+
+    // The tools beside the program answer once the window is shown; the list keeps its eight lines.
+    void namesTheInstalledTools()
+    {
+        const QStringList before = about->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText().split('\n');
+        QCOMPARE(before.size(), 8);
+        QCOMPARE(before[0], QString::fromUtf8("libmp3splt version \u2026"));
+        openWith("Image1", [&] {
+            auto* memo = about->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+            QTRY_VERIFY(!memo->toPlainText().contains(QChar(0x2026)));
+            const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));
+            QCOMPARE(lines.size(), 8);
+            QCOMPARE(lines[0], QStringLiteral("libmp3splt version 0.9.2"));
+            QVERIFY(lines[1].isEmpty() && lines[4].isEmpty() && lines[6].isEmpty());
+            QVERIFY(lines[2].startsWith(QStringLiteral("      (c) ")) && lines[3].startsWith(QStringLiteral("      (c) ")));
+            QCOMPARE(lines[5], QStringLiteral("sox version 14.4.2 for Linux"));
+            QVERIFY2(lines[7].startsWith(QStringLiteral("FFmpeg version 5.")), qPrintable(lines[7]));
+            QVERIFY(lines[7].endsWith(QStringLiteral(" by the Debian Multimedia Maintainers")));
+        });
     }
 
     void opensFromEitherPicture_data()
@@ -119,7 +153,7 @@ private slots:
         openWith(picture.toLatin1(), [&] {
             QCOMPARE(QApplication::focusWidget(), button("Button1"));
             // Centred on the main window the first time.
-            QVERIFY((about->geometry().center() - form->geometry().center()).manhattanLength() <= 2);
+            QVERIFY((about->geometry().center() - fx->form().geometry().center()).manhattanLength() <= 2);
         });
     }
 
@@ -129,7 +163,7 @@ private slots:
         openWith("Image1", [&] { about->close(); });
         QVERIFY(first);
         openWith("Image2", [&] { QCOMPARE(QApplication::activeModalWidget(), first.data()); });
-        QCOMPARE(form->findChildren<TabtFrm*>().size(), 1);
+        QCOMPARE(fx->form().findChildren<TabtFrm*>().size(), 1);
     }
 
     void comesBackWhereItWasClosed()

@@ -1,6 +1,5 @@
-#include "FakeServices.h"
-#include "TForm1.h"
 #include "TestMain.h"
+#include "WindowFixture.h"
 
 #include <QCheckBox>
 #include <QCryptographicHash>
@@ -70,20 +69,7 @@ class TestConversion : public QObject {
 private:
     QTemporaryDir dir;
     QString song;
-    FakeServices* services = nullptr;
-    std::unique_ptr<TForm1> form;
-
-    template <typename T = QWidget>
-    T* control(const char* name) const
-    {
-        return form->findChild<T*>(QString::fromLatin1(name));
-    }
-
-    QStringList log() const
-    {
-        const QString text = control<QPlainTextEdit>("Memo1")->toPlainText();
-        return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
-    }
+    std::unique_ptr<WindowFixture> fx;
 
     QString folder(const QString& name) const
     {
@@ -101,19 +87,19 @@ private:
                  const QString& end = QStringLiteral("0:50"), const QString& fadeIn = QStringLiteral("5"),
                  const QString& fadeOut = QStringLiteral("5"))
     {
-        control<QLineEdit>("Edit1")->setText(input);
-        control<QLineEdit>("Edit2")->setText(output);
-        control<QLineEdit>("startTime")->setText(start);
-        control<QLineEdit>("endTime")->setText(end);
-        control<QLineEdit>("fadeInTime")->setText(fadeIn);
-        control<QLineEdit>("fadeOutTime")->setText(fadeOut);
-        QTest::mouseClick(control("Convert"), Qt::LeftButton);  // returns when the run has ended
+        fx->control<QLineEdit>("Edit1")->setText(input);
+        fx->control<QLineEdit>("Edit2")->setText(output);
+        fx->control<QLineEdit>("startTime")->setText(start);
+        fx->control<QLineEdit>("endTime")->setText(end);
+        fx->control<QLineEdit>("fadeInTime")->setText(fadeIn);
+        fx->control<QLineEdit>("fadeOutTime")->setText(fadeOut);
+        QTest::mouseClick(fx->control("Convert"), Qt::LeftButton);  // returns when the run has ended
     }
 
     // Runs action inside the wait for the named tool ("Executing <role>. Please wait.").
     void whileRunning(const QString& role, std::function<void()> action)
     {
-        auto* memo = control<QPlainTextEdit>("Memo1");
+        auto* memo = fx->control<QPlainTextEdit>("Memo1");
         const QString line = QStringLiteral("Executing %1. Please wait.").arg(role);
         auto connection = std::make_shared<QMetaObject::Connection>();
         *connection = connect(memo, &QPlainTextEdit::textChanged, this, [=, this] {
@@ -149,16 +135,11 @@ private slots:
 
     void init()
     {
-        auto* app = TovalinApplication::instance();
-        auto fake = std::make_unique<FakeServices>();
-        services = fake.get();
-        app->setPlatformServices(std::move(fake));
-        form = std::make_unique<TForm1>(*services, app->termination(), QUrl());
-        form->showCentred();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        fx = std::make_unique<WindowFixture>();
+        QVERIFY(fx->show());
     }
 
-    void cleanup() { form.reset(); }
+    void cleanup() { fx.reset(); }
 
     void normalRunAcrossFolders()
     {
@@ -167,7 +148,7 @@ private slots:
         convert(song, output);
 
         const QString faded = out + QStringLiteral("/mein Ton.m4r_faded.mp3");
-        QCOMPARE(log(), QStringList({
+        QCOMPARE(fx->log(), QStringList({
                             "Initializing splitter parameters: \"" + song + "\" 0.20 0.50 -d \"" + out
                                 + "/.\" -o \"mein Ton\"",
                             "Executing splitter. Please wait.",
@@ -187,8 +168,8 @@ private slots:
         QVERIFY(loudness.middle > 1000);
         QVERIFY2(loudness.first50ms < loudness.middle / 10, "fades in");
         QVERIFY2(loudness.last50ms < loudness.middle / 10, "fades out");
-        QVERIFY(control("Convert")->isEnabled());
-        QCOMPARE(services->revealed, QStringList{output});
+        QVERIFY(fx->control("Convert")->isEnabled());
+        QCOMPARE(fx->services.revealed, QStringList{output});
     }
 
     void inputBesideTheOutputUnderItsStem()
@@ -199,8 +180,8 @@ private slots:
         const QByteArray before = digest(input);
         convert(input, out + QStringLiteral("/ring.m4r"));
 
-        QCOMPARE(log().last(), QStringLiteral("Done."));
-        QVERIFY(log().first().endsWith(QStringLiteral("-o \"ring_tmp1\"")));
+        QCOMPARE(fx->log().last(), QStringLiteral("Done."));
+        QVERIFY(fx->log().first().endsWith(QStringLiteral("-o \"ring_tmp1\"")));
         QCOMPARE(digest(input), before);
         QCOMPARE(filesIn(out), QStringList({"ring.m4r", "ring.mp3"}));
         verifyRingtone(out + QStringLiteral("/ring.m4r"), 30);
@@ -214,7 +195,7 @@ private slots:
         write(out + QStringLiteral("/tone.m4a"), "the user's own song");
         convert(song, output, QStringLiteral("0:10"), QStringLiteral("0:50"));
 
-        QCOMPARE(log().last(), QStringLiteral("Done."));
+        QCOMPARE(fx->log().last(), QStringLiteral("Done."));
         verifyRingtone(output, 40);
         QFile own(out + QStringLiteral("/tone.m4a"));
         QVERIFY(own.open(QIODevice::ReadOnly));
@@ -230,11 +211,11 @@ private slots:
         convert(song, output, QStringLiteral(" 0 : 20"), QStringLiteral("0:50 "), QStringLiteral(" 3 "),
                 QStringLiteral("2.5"));
 
-        QCOMPARE(log().size(), 8);
-        QCOMPARE(log().first(), "Initializing splitter parameters: \"" + song + "\" 0.20 0.50 -d \"" + out
+        QCOMPARE(fx->log().size(), 8);
+        QCOMPARE(fx->log().first(), "Initializing splitter parameters: \"" + song + "\" 0.20 0.50 -d \"" + out
                                     + "/.\" -o \"tone\"");
-        QVERIFY2(log().at(2).endsWith(QStringLiteral(" fade h 0:3 0 0:2.5")), qPrintable(log().at(2)));
-        QCOMPARE(log().last(), QStringLiteral("Done."));
+        QVERIFY2(fx->log().at(2).endsWith(QStringLiteral(" fade h 0:3 0 0:2.5")), qPrintable(fx->log().at(2)));
+        QCOMPARE(fx->log().last(), QStringLiteral("Done."));
         QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4r")});
         verifyRingtone(output, 30);
     }
@@ -247,13 +228,13 @@ private slots:
         convert(song, output, QStringLiteral("0:50"), QStringLiteral("1:20"), QStringLiteral("2"),
                 QStringLiteral("2"));
 
-        QCOMPARE(log().mid(6), QStringList({"Removing temporary files.",
+        QCOMPARE(fx->log().mid(6), QStringList({"Removing temporary files.",
                                             "Note: the input ends before the end time, so the ringtone is 10 "
                                             "seconds long.",
                                             "Done."}));
         QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4r")});
         verifyRingtone(output, 10);
-        QCOMPARE(services->revealed, QStringList{output});
+        QCOMPARE(fx->services.revealed, QStringList{output});
     }
 
     // A folder in the output's way: the rename fails, but the finished ringtone is kept.
@@ -264,25 +245,25 @@ private slots:
         convert(song, output);
 
         const QString encoded = out + QStringLiteral("/tone.m4a");
-        QCOMPARE(log().size(), 11);
-        QCOMPARE(log().at(7), QStringLiteral("Error: %1 could not be renamed to %2.").arg(encoded, output));
-        QCOMPARE(log().mid(9), QStringList({"The ringtone was kept as " + encoded + ".", "Conversion failed."}));
+        QCOMPARE(fx->log().size(), 11);
+        QCOMPARE(fx->log().at(7), QStringLiteral("Error: %1 could not be renamed to %2.").arg(encoded, output));
+        QCOMPARE(fx->log().mid(9), QStringList({"The ringtone was kept as " + encoded + ".", "Conversion failed."}));
         QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4a")});
         verifyRingtone(encoded, 30);
-        QVERIFY(services->revealed.isEmpty());
-        QVERIFY(control("Convert")->isEnabled());
+        QVERIFY(fx->services.revealed.isEmpty());
+        QVERIFY(fx->control("Convert")->isEnabled());
     }
 
     void enterRightAfterStartUpRunsWithTheInitialValues()
     {
         const QStringList before = filesIn(QDir::currentPath());
-        QCOMPARE(QApplication::focusWidget(), control("Edit1"));
-        QTest::keyClick(control("Edit1"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), fx->control("Edit1"));
+        QTest::keyClick(fx->control("Edit1"), Qt::Key_Return);
 
-        QCOMPARE(log().first(), QStringLiteral("Initializing splitter parameters: \"\" 0.20 0.50 -d \".\" -o \"\""));
-        QCOMPARE(log().last(), QStringLiteral("Conversion failed."));
+        QCOMPARE(fx->log().first(), QStringLiteral("Initializing splitter parameters: \"\" 0.20 0.50 -d \".\" -o \"\""));
+        QCOMPARE(fx->log().last(), QStringLiteral("Conversion failed."));
         QCOMPARE(filesIn(QDir::currentPath()), before);
-        QVERIFY(services->revealed.isEmpty());
+        QVERIFY(fx->services.revealed.isEmpty());
     }
 
     // While a tool runs the window stays usable, but the run keeps what it read at the start:
@@ -300,24 +281,24 @@ private slots:
         const QString out = folder(QStringLiteral("edited"));
         const QString output = out + QStringLiteral("/first.m4r");
         QFile::remove(output);
-        control<QCheckBox>("CheckBox1")->setChecked(checkedAtStart);
+        fx->control<QCheckBox>("CheckBox1")->setChecked(checkedAtStart);
         bool convertWasDisabled = false;
         whileRunning(QStringLiteral("fader"), [&] {
-            convertWasDisabled = !control("Convert")->isEnabled();
-            control<QLineEdit>("Edit2")->setText(out + QStringLiteral("/second.m4r"));
-            control<QLineEdit>("endTime")->setText(QStringLiteral("0:25"));
-            control<QCheckBox>("CheckBox1")->setChecked(!checkedAtStart);
-            QTest::keyClick(control("Edit1"), Qt::Key_Return);  // no second run
-            QTest::mouseClick(control("Button3"), Qt::LeftButton);  // Play still works
+            convertWasDisabled = !fx->control("Convert")->isEnabled();
+            fx->control<QLineEdit>("Edit2")->setText(out + QStringLiteral("/second.m4r"));
+            fx->control<QLineEdit>("endTime")->setText(QStringLiteral("0:25"));
+            fx->control<QCheckBox>("CheckBox1")->setChecked(!checkedAtStart);
+            QTest::keyClick(fx->control("Edit1"), Qt::Key_Return);  // no second run
+            QTest::mouseClick(fx->control("Button3"), Qt::LeftButton);  // Play still works
         });
         convert(song, output);
 
         QVERIFY(convertWasDisabled);
-        QCOMPARE(log().size(), 8);
+        QCOMPARE(fx->log().size(), 8);
         QCOMPARE(filesIn(out), QStringList{QStringLiteral("first.m4r")});
         verifyRingtone(output, 30);
-        QCOMPARE(services->openedUrls, QList<QUrl>{QUrl::fromLocalFile(song)});
-        QCOMPARE(services->revealed, checkedAtStart ? QStringList() : QStringList{output});
+        QCOMPARE(fx->services.openedUrls, QList<QUrl>{QUrl::fromLocalFile(song)});
+        QCOMPARE(fx->services.revealed, checkedAtStart ? QStringList() : QStringList{output});
     }
 };
 

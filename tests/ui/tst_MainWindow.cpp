@@ -1,8 +1,6 @@
-#include "FakeServices.h"
 #include "FontRegistration.h"
-#include "TForm1.h"
-#include "TabtFrm.h"
 #include "TestMain.h"
+#include "WindowFixture.h"
 
 #include <QCheckBox>
 #include <QDropEvent>
@@ -25,61 +23,41 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private:
-    FakeServices* services = nullptr;
-    std::unique_ptr<TForm1> form;
-    TabtFrm* about = nullptr;
-
-    template <typename T = QWidget>
-    T* control(const char* name) const
-    {
-        auto* widget = form->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
+    std::unique_ptr<WindowFixture> fx;
 
     void makeWindow(const QUrl& donationPage = {})
     {
-        auto* app = TovalinApplication::instance();
-        auto fake = std::make_unique<FakeServices>();
-        services = fake.get();
-        app->setPlatformServices(std::move(fake));
-        form = std::make_unique<TForm1>(*services, app->termination(), donationPage);
-        about = new TabtFrm(*services, donationPage, form.get());
-        form->setAboutWindow(about);
-        form->showCentred();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        fx = std::make_unique<WindowFixture>(WindowFixture::Options{donationPage});
+        QVERIFY(fx->show());
     }
 
     // Runs check() on the About window once it is shown modally, then closes it.
     void whenAboutShown(std::function<void(TabtFrm*)> check)
     {
         QTimer::singleShot(0, this, [this, check] {
-            QTRY_VERIFY(QApplication::activeModalWidget() == about);
-            check(about);
-            about->close();
+            QTRY_VERIFY(QApplication::activeModalWidget() == &fx->about());
+            check(&fx->about());
+            fx->about().close();
         });
     }
 
 private slots:
     void initTestCase() { FontRegistration::registerBundledFonts(); }
     void init() { makeWindow(); }
-    void cleanup() { form.reset(); }
+    void cleanup() { fx.reset(); }
 
     void windowFrame()
     {
-        QCOMPARE(form->objectName(), QStringLiteral("Form1"));
-        QCOMPARE(form->windowTitle(), QStringLiteral("Tovalin 2.2"));
-        QCOMPARE(form->size(), QSize(514, 486));
-        QCOMPARE(form->minimumSize(), QSize(514, 486));
-        QCOMPARE(form->maximumSize(), QSize(514, 486));
-        QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(form->windowFlags() & Qt::WindowMinimizeButtonHint);
-        QCOMPARE(form->font().family(), QStringLiteral("Tahoma"));
-        QCOMPARE(form->font().pixelSize(), 11);
-        QCOMPARE(QApplication::focusWidget(), control("Edit1"));
+        QCOMPARE(fx->form().objectName(), QStringLiteral("Form1"));
+        QCOMPARE(fx->form().windowTitle(), QStringLiteral("Tovalin 2.2"));
+        QCOMPARE(fx->form().size(), QSize(514, 486));
+        QCOMPARE(fx->form().minimumSize(), QSize(514, 486));
+        QCOMPARE(fx->form().maximumSize(), QSize(514, 486));
+        QVERIFY(!(fx->form().windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(fx->form().windowFlags() & Qt::WindowMinimizeButtonHint);
+        QCOMPARE(fx->form().font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(fx->form().font().pixelSize(), 11);
+        QCOMPARE(QApplication::focusWidget(), fx->control("Edit1"));
     }
 
     void controls_data()
@@ -125,9 +103,9 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, sizesItself);
 
-        QWidget* widget = control(name.toLatin1());
+        QWidget* widget = fx->control(name.toLatin1());
         QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
-        QCOMPARE(widget->parentWidget(), form.get());
+        QCOMPARE(widget->parentWidget(), &fx->form());
         if (sizesItself)
             QCOMPARE(widget->pos(), geometry.topLeft());
         else
@@ -159,9 +137,9 @@ private slots:
     {
         QFETCH(QString, field);
         QFETCH(QString, caption);
-        QWidget* edit = control(field.toLatin1());
+        QWidget* edit = fx->control(field.toLatin1());
         QLabel* label = nullptr;
-        for (auto* candidate : form->findChildren<QLabel*>()) {
+        for (auto* candidate : fx->form().findChildren<QLabel*>()) {
             if (candidate->buddy() == edit)
                 label = candidate;
         }
@@ -175,32 +153,32 @@ private slots:
 
     void looksAndFlags()
     {
-        auto* label1 = control<QLabel>("Label1");
+        auto* label1 = fx->control<QLabel>("Label1");
         QCOMPARE(label1->palette().color(QPalette::WindowText), QColor(Qt::red));
         QVERIFY(label1->font().bold() && label1->font().underline());
         QCOMPARE(label1->font().pixelSize(), 11);
-        auto* convert = control<QPushButton>("Convert");
+        auto* convert = fx->control<QPushButton>("Convert");
         QVERIFY(convert->font().bold());
         QCOMPARE(convert->font().pixelSize(), 24);
         for (const char* hand : {"Image1", "Image2", "Label1", "Convert", "BitBtn1"})
-            QCOMPARE(control(hand)->cursor().shape(), Qt::PointingHandCursor);
+            QCOMPARE(fx->control(hand)->cursor().shape(), Qt::PointingHandCursor);
         for (const char* picture : {"Image1", "Image2", "Label1"})
-            QCOMPARE(control(picture)->focusPolicy(), Qt::NoFocus);
-        QVERIFY(!control<QLabel>("Image1")->accessibleName().isEmpty());
-        QVERIFY(!control<QLabel>("Image2")->accessibleName().isEmpty());
-        QVERIFY(control<QCheckBox>("CheckBox1")->isChecked());
-        auto* memo = control<QPlainTextEdit>("Memo1");
+            QCOMPARE(fx->control(picture)->focusPolicy(), Qt::NoFocus);
+        QVERIFY(!fx->control<QLabel>("Image1")->accessibleName().isEmpty());
+        QVERIFY(!fx->control<QLabel>("Image2")->accessibleName().isEmpty());
+        QVERIFY(fx->control<QCheckBox>("CheckBox1")->isChecked());
+        auto* memo = fx->control<QPlainTextEdit>("Memo1");
         QVERIFY(memo->isReadOnly());
         QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        auto* bitBtn = control<QPushButton>("BitBtn1");
+        auto* bitBtn = fx->control<QPushButton>("BitBtn1");
         QCOMPARE(bitBtn->iconSize(), QSize(160, 42));
         const QImage glyph = bitBtn->icon().pixmap(QSize(160, 42)).toImage();
         QCOMPARE(glyph.size(), QSize(160, 42));
         QCOMPARE(qAlpha(glyph.pixel(0, 0)), 0);  // the white background is see-through
         QVERIFY(qAlpha(glyph.pixel(80, 21)) > 0);
-        QVERIFY(!control<QStatusBar>("StatusBar1")->currentMessage().isEmpty());
+        QVERIFY(!fx->control<QStatusBar>("StatusBar1")->currentMessage().isEmpty());
     }
 
     void tabOrder()
@@ -245,13 +223,13 @@ private slots:
         QFETCH(bool, convertEnabled);
         QFETCH(QString, clicked);
 
-        control<QLineEdit>("startTime")->setText(QStringLiteral("never"));
-        control("Convert")->setEnabled(convertEnabled);
+        fx->control<QLineEdit>("startTime")->setText(QStringLiteral("never"));
+        fx->control("Convert")->setEnabled(convertEnabled);
         QMap<QString, int> clicks;
-        for (auto* button : form->findChildren<QPushButton*>()) {
+        for (auto* button : fx->form().findChildren<QPushButton*>()) {
             connect(button, &QPushButton::clicked, this, [&clicks, button] { ++clicks[button->objectName()]; });
         }
-        QWidget* target = control(focus.toLatin1());
+        QWidget* target = fx->control(focus.toLatin1());
         target->setFocus();
         QCOMPARE(QApplication::focusWidget(), target);
         QTest::keyClick(target, Qt::Key(key));
@@ -260,25 +238,25 @@ private slots:
         if (!clicked.isEmpty())
             expected[clicked] = 1;
         QCOMPARE(clicks, expected);
-        QVERIFY(form->isVisible());
+        QVERIFY(fx->form().isVisible());
     }
 
     void chooseInputFile()
     {
-        services->dialogAnswers = {QStringLiteral("/music/a song.mp3"), std::nullopt,
+        fx->services.dialogAnswers = {QStringLiteral("/music/a song.mp3"), std::nullopt,
                                    QStringLiteral("/music/missing.mp3")};
-        auto* edit1 = control<QLineEdit>("Edit1");
-        QTest::mouseClick(control("Button1"), Qt::LeftButton);
+        auto* edit1 = fx->control<QLineEdit>("Edit1");
+        QTest::mouseClick(fx->control("Button1"), Qt::LeftButton);
         QCOMPARE(edit1->text(), QStringLiteral("/music/a song.mp3"));
-        QTest::mouseClick(control("Button1"), Qt::LeftButton);  // cancelled
+        QTest::mouseClick(fx->control("Button1"), Qt::LeftButton);  // cancelled
         QCOMPARE(edit1->text(), QStringLiteral("/music/a song.mp3"));
         edit1->setText(QStringLiteral("typed by hand"));
-        QTest::mouseClick(control("Button1"), Qt::LeftButton);
+        QTest::mouseClick(fx->control("Button1"), Qt::LeftButton);
         QCOMPARE(edit1->text(), QStringLiteral("/music/missing.mp3"));
         // Each showing offers the last confirmed choice; typed text never reaches the dialog.
-        QCOMPARE(services->offeredNames,
+        QCOMPARE(fx->services.offeredNames,
                  QStringList({QString(), QStringLiteral("/music/a song.mp3"), QStringLiteral("/music/a song.mp3")}));
-        QCOMPARE(services->openedUrls, QList<QUrl>());
+        QCOMPARE(fx->services.openedUrls, QList<QUrl>());
     }
 
     void chooseOutputFile_data()
@@ -295,14 +273,14 @@ private slots:
     {
         QFETCH(QString, chosen);
         QFETCH(QString, shown);
-        services->dialogAnswers = {chosen, std::nullopt};
-        auto* edit2 = control<QLineEdit>("Edit2");
-        QTest::mouseClick(control("Button2"), Qt::LeftButton);
+        fx->services.dialogAnswers = {chosen, std::nullopt};
+        auto* edit2 = fx->control<QLineEdit>("Edit2");
+        QTest::mouseClick(fx->control("Button2"), Qt::LeftButton);
         QCOMPARE(edit2->text(), shown);
-        QTest::mouseClick(control("Button2"), Qt::LeftButton);  // cancelled: unchanged
+        QTest::mouseClick(fx->control("Button2"), Qt::LeftButton);  // cancelled: unchanged
         QCOMPARE(edit2->text(), shown);
         // The dialog remembers the path as it returned it, spaces and all.
-        QCOMPARE(services->offeredNames.last(), chosen);
+        QCOMPARE(fx->services.offeredNames.last(), chosen);
     }
 
     // A drag as Qt's own drag handling delivers it: enter, then a move that starts out
@@ -310,10 +288,10 @@ private slots:
     // window and routed by Qt to the control under it or the nearest one taking drops.
     bool dragAndDrop(QMimeData* data, const char* target)
     {
-        QWidget* widget = control(target);
-        const QPoint at = widget->mapTo(form.get(), widget->rect().center());
+        QWidget* widget = fx->control(target);
+        const QPoint at = widget->mapTo(&fx->form(), widget->rect().center());
         const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
-        QWindow* window = form->windowHandle();
+        QWindow* window = fx->form().windowHandle();
         QDragEnterEvent enter(at, offered, data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(window, &enter);
         QDragMoveEvent move(at, offered, data, Qt::LeftButton, Qt::NoModifier);
@@ -388,7 +366,7 @@ private slots:
         const QStringList fields{"Edit1", "Edit2", "startTime", "endTime", "fadeInTime", "fadeOutTime"};
         QStringList before;
         for (const QString& field : fields)
-            before << control<QLineEdit>(qPrintable(field))->text();
+            before << fx->control<QLineEdit>(qPrintable(field))->text();
 
         QCOMPARE(dragAndDrop(&data, qPrintable(target)), taken);
 
@@ -397,25 +375,25 @@ private slots:
             expected[0] = urls.front().toLocalFile();
         QStringList after;
         for (const QString& field : fields)
-            after << control<QLineEdit>(qPrintable(field))->text();
+            after << fx->control<QLineEdit>(qPrintable(field))->text();
         QCOMPARE(after, expected);
-        QVERIFY(control<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
+        QVERIFY(fx->control<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
         // The next "..." starts from the dropped file, as after choosing it there.
-        services->dialogAnswers = {std::nullopt};
-        QTest::mouseClick(control("Button1"), Qt::LeftButton);
-        QCOMPARE(services->offeredNames.last(), taken ? expected[0] : QString());
+        fx->services.dialogAnswers = {std::nullopt};
+        QTest::mouseClick(fx->control("Button1"), Qt::LeftButton);
+        QCOMPARE(fx->services.offeredNames.last(), taken ? expected[0] : QString());
     }
 
     void playOpensTheInputFile()
     {
-        auto* edit1 = control<QLineEdit>("Edit1");
+        auto* edit1 = fx->control<QLineEdit>("Edit1");
         edit1->setText(QStringLiteral("/music/a song.mp3"));
-        QTest::mouseClick(control("Button3"), Qt::LeftButton);
+        QTest::mouseClick(fx->control("Button3"), Qt::LeftButton);
         edit1->setText(QStringLiteral("relative.mp3"));
-        QTest::mouseClick(control("Button3"), Qt::LeftButton);
+        QTest::mouseClick(fx->control("Button3"), Qt::LeftButton);
         edit1->clear();
-        QTest::mouseClick(control("Button3"), Qt::LeftButton);
-        QCOMPARE(services->openedUrls,
+        QTest::mouseClick(fx->control("Button3"), Qt::LeftButton);
+        QCOMPARE(fx->services.openedUrls,
                  QList<QUrl>({QUrl::fromLocalFile(QStringLiteral("/music/a song.mp3")),
                               QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("relative.mp3"))),
                               QUrl()}));
@@ -423,24 +401,24 @@ private slots:
 
     void donationControlsWithoutAddressDoNothing()
     {
-        QTest::mouseClick(control("Label1"), Qt::LeftButton);
-        QTest::mouseClick(control("BitBtn1"), Qt::LeftButton);
-        QVERIFY(services->openedUrls.isEmpty());
+        QTest::mouseClick(fx->control("Label1"), Qt::LeftButton);
+        QTest::mouseClick(fx->control("BitBtn1"), Qt::LeftButton);
+        QVERIFY(fx->services.openedUrls.isEmpty());
     }
 
     void donationControlsOpenTheAddress()
     {
-        form.reset();
+        fx.reset();
         const QUrl page(QStringLiteral("https://donate.example.org/tovalin?id=42"));
         makeWindow(page);
-        QTest::mouseClick(control("Label1"), Qt::LeftButton);
-        QTest::mouseClick(control("BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(fx->control("Label1"), Qt::LeftButton);
+        QTest::mouseClick(fx->control("BitBtn1"), Qt::LeftButton);
         whenAboutShown([](TabtFrm* shown) {
             QTest::mouseClick(shown->findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
             QVERIFY(shown->isVisible());  // Donate! leaves the window open
         });
-        QTest::mouseClick(control("Image1"), Qt::LeftButton);
-        QCOMPARE(services->openedUrls, QList<QUrl>({page, page, page}));
+        QTest::mouseClick(fx->control("Image1"), Qt::LeftButton);
+        QCOMPARE(fx->services.openedUrls, QList<QUrl>({page, page, page}));
     }
 
     void invalidTimeReachesTheErrorReport_data()
@@ -458,19 +436,19 @@ private slots:
         QFETCH(QString, start);
         QFETCH(QString, end);
         QFETCH(QString, message);
-        control<QLineEdit>("startTime")->setText(start);
-        control<QLineEdit>("endTime")->setText(end);
-        control<QPlainTextEdit>("Memo1")->setPlainText(QStringLiteral("earlier log"));
-        QTest::mouseClick(control("Convert"), Qt::LeftButton);
+        fx->control<QLineEdit>("startTime")->setText(start);
+        fx->control<QLineEdit>("endTime")->setText(end);
+        fx->control<QPlainTextEdit>("Memo1")->setPlainText(QStringLiteral("earlier log"));
+        QTest::mouseClick(fx->control("Convert"), Qt::LeftButton);
 
-        QCOMPARE(services->messages.size(), 1);
-        QCOMPARE(services->messages[0].caption, QStringLiteral("Tovalin"));
-        QCOMPARE(services->messages[0].text, message);
-        QCOMPARE(services->messages[0].button, QStringLiteral("OK"));
+        QCOMPARE(fx->services.messages.size(), 1);
+        QCOMPARE(fx->services.messages[0].caption, QStringLiteral("Tovalin"));
+        QCOMPARE(fx->services.messages[0].text, message);
+        QCOMPARE(fx->services.messages[0].button, QStringLiteral("OK"));
         // The handler simply ended: nothing in the window changed and the program goes on.
-        QVERIFY(control("Convert")->isEnabled());
-        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("earlier log"));
-        QVERIFY(form->isVisible());
+        QVERIFY(fx->control("Convert")->isEnabled());
+        QCOMPARE(fx->control<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("earlier log"));
+        QVERIFY(fx->form().isVisible());
     }
 
     void refusedRequestsShowAnErrorDialog_data()
@@ -511,18 +489,18 @@ private slots:
         QTemporaryDir scratch;
         const char* fields[] = {"startTime", "endTime", "fadeInTime", "fadeOutTime"};
         for (int i = 0; i < 4; ++i)
-            control<QLineEdit>(fields[i])->setText(times[i]);
-        control<QLineEdit>("Edit1")->setText(input);
-        control<QLineEdit>("Edit2")->setText(output.startsWith('/') ? output : scratch.filePath(output));
-        auto* log = control<QPlainTextEdit>("Memo1");
+            fx->control<QLineEdit>(fields[i])->setText(times[i]);
+        fx->control<QLineEdit>("Edit1")->setText(input);
+        fx->control<QLineEdit>("Edit2")->setText(output.startsWith('/') ? output : scratch.filePath(output));
+        auto* log = fx->control<QPlainTextEdit>("Memo1");
         log->setPlainText(QStringLiteral("Done."));
-        QTest::keyClick(control("Edit1"), Qt::Key_Return);
+        QTest::keyClick(fx->control("Edit1"), Qt::Key_Return);
 
-        QCOMPARE(services->messages.size(), 1);
-        QCOMPARE(services->messages[0].caption, QStringLiteral("Error"));
-        QCOMPARE(services->messages[0].text, message);
-        QCOMPARE(services->messages[0].button, QStringLiteral("OK"));
-        QVERIFY(control("Convert")->isEnabled());
+        QCOMPARE(fx->services.messages.size(), 1);
+        QCOMPARE(fx->services.messages[0].caption, QStringLiteral("Error"));
+        QCOMPARE(fx->services.messages[0].text, message);
+        QCOMPARE(fx->services.messages[0].button, QStringLiteral("OK"));
+        QVERIFY(fx->control("Convert")->isEnabled());
         QCOMPARE(log->toPlainText(), QStringLiteral("Done."));
         QCOMPARE(QDir(scratch.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }

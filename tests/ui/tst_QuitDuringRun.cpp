@@ -1,5 +1,4 @@
-#include "FakeServices.h"
-#include "TForm1.h"
+#include "WindowFixture.h"
 #include "TestMain.h"
 
 #include <QLineEdit>
@@ -36,18 +35,18 @@ private slots:
         qputenv("STANDIN_PID", pidFile.toLocal8Bit());
 
         auto* app = TovalinApplication::instance();
-        FakeServices services;
-        TForm1 form(services, app->termination(), QUrl());
+        WindowFixture fixture;
+        TForm1& form = fixture.form();
         form.showCentred();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        auto* memo = form.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+        auto* memo = fixture.control<QPlainTextEdit>("Memo1");
         connect(memo, &QPlainTextEdit::textChanged, &form, [&] {
             if (memo->toPlainText().endsWith(QStringLiteral("Executing converter. Please wait.")))
                 QTimer::singleShot(300, &form, [&] { form.close(); });
         });
-        form.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(song);
-        form.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(output);
-        QTimer::singleShot(0, &form, [&] { form.findChild<QPushButton*>(QStringLiteral("Convert"))->click(); });
+        fixture.control<QLineEdit>("Edit1")->setText(song);
+        fixture.control<QLineEdit>("Edit2")->setText(output);
+        QTimer::singleShot(0, &form, [&] { fixture.control<QPushButton>("Convert")->click(); });
         // The program's event loop: it ends with the window, although a conversion was running.
         QCOMPARE(QCoreApplication::exec(), 0);
 
@@ -60,7 +59,7 @@ private slots:
         QCOMPARE(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("tone.m4r")});
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("the ringtone made last week"));
-        QVERIFY(services.revealed.isEmpty());
+        QVERIFY(fixture.services.revealed.isEmpty());
     }
 };
 

@@ -2,7 +2,8 @@
 
 // Makes the windows' font available where the system does not list it: Debian ships a
 // free "Tahoma" with Wine's fonts, outside the font path.
-class FontRegistration {
-public:
-    static void registerBundledFonts();
-};
+namespace FontRegistration {
+
+void registerBundledFonts();
+
+} // namespace FontRegistration

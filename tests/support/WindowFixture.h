@@ -1,0 +1,50 @@
+#pragma once
+
+#include "FakeServices.h"
+#include "TForm1.h"
+#include "TabtFrm.h"
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <memory>
+
+// The program's windows built as main() builds them, with the desktop replaced by a
+// recording double: the start of every window test and of the benchmark. The application
+// object's error report shows its messages through the same double while the fixture lives.
+class WindowFixture {
+public:
+    struct Options {
+        QUrl donationPage;
+        // Apply the program's visual style first, as the program does.
+        bool style = false;
+    };
+
+    WindowFixture();
+    explicit WindowFixture(const Options& options);
+    ~WindowFixture();
+
+    // Shows the main window as the program does; false when it did not become active.
+    bool show();
+
+    TForm1& form() { return *form_; }
+    TabtFrm& about() { return *about_; }
+
+    // The named control of the main window; a missing one ends the test program.
+    template <typename T = QWidget>
+    T* control(const char* name) const
+    {
+        return static_cast<T*>(find(name, &T::staticMetaObject));
+    }
+    // The lines of the main window's log.
+    QStringList log() const;
+
+    FakeServices services;
+
+private:
+    QObject* find(const char* name, const QMetaObject* type) const;
+
+    std::unique_ptr<TForm1> form_;
+    TabtFrm* about_ = nullptr;
+};
