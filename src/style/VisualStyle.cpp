@@ -12,26 +12,6 @@ const QStringList requiredColors = {
 };
 const QStringList requiredTextColors = {"Normal", "PopupMenuItem", "Disabled", "DisabledGroupCaption"};
 
-std::optional<QFont> parseFont(const QString& value)
-{
-    const QStringList parts = value.split(',', Qt::SkipEmptyParts);
-    bool sizeOk = false;
-    const int points = parts.size() >= 2 ? parts[1].trimmed().toInt(&sizeOk) : 0;
-    if (!sizeOk || points <= 0 || parts[0].trimmed().isEmpty())
-        return std::nullopt;
-    QFont font(parts[0].trimmed(), points);
-    for (const QString& attribute : parts.mid(2)) {
-        const QString a = attribute.trimmed().toLower();
-        if (a == "bold")
-            font.setBold(true);
-        else if (a == "italic")
-            font.setItalic(true);
-        else
-            return std::nullopt;
-    }
-    return font;
-}
-
 } // namespace
 
 std::optional<VisualStyle> VisualStyle::parse(const QString& source, QString* error)
@@ -52,7 +32,7 @@ std::optional<VisualStyle> VisualStyle::parse(const QString& source, QString* er
             continue;
         if (line.startsWith('[') && line.endsWith(']')) {
             section = line.mid(1, line.size() - 2).trimmed();
-            if (!QStringList{"Style", "Colors", "TextColors", "Fonts"}.contains(section))
+            if (!QStringList{"Style", "Colors", "TextColors"}.contains(section))
                 return fail(where + QStringLiteral("unknown section '%1'").arg(section));
             continue;
         }
@@ -74,11 +54,6 @@ std::optional<VisualStyle> VisualStyle::parse(const QString& source, QString* er
             if (table.contains(key))
                 return fail(where + QStringLiteral("'%1' given twice").arg(key));
             table.insert(key, color);
-        } else if (section == "Fonts") {
-            const std::optional<QFont> font = parseFont(value);
-            if (!font)
-                return fail(where + QStringLiteral("'%1' is not a font").arg(value));
-            style.fonts_.insert(key, *font);
         } else {
             return fail(where + QStringLiteral("entry outside a section"));
         }
@@ -93,14 +68,6 @@ std::optional<VisualStyle> VisualStyle::parse(const QString& source, QString* er
         if (!style.textColors_.contains(entry))
             return fail(QStringLiteral("text colour '%1' is missing").arg(entry));
     return style;
-}
-
-std::optional<QFont> VisualStyle::font(const QString& entry) const
-{
-    const auto found = fonts_.constFind(entry);
-    if (found == fonts_.cend())
-        return std::nullopt;
-    return *found;
 }
 
 QPalette VisualStyle::palette() const

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
 #include <QHash>
 #include <QPalette>
 #include <QString>
@@ -10,8 +9,8 @@
 #include <optional>
 
 // One visual style as read from its source text: its name, its element colours (the
-// entries starting with "cl" replace the system colours of those names), its text colours
-// and its fonts. Entries are looked up by their exact names ("ButtonHot", "clHighlight").
+// entries starting with "cl" replace the system colours of those names) and its text
+// colours. Entries are looked up by their exact names ("ButtonHot", "clHighlight").
 class VisualStyle {
 public:
     // Reads a style source; nothing and a reason in *error when the text is not a complete style.
@@ -20,8 +19,6 @@ public:
     QString name() const { return name_; }
     QColor color(const QString& entry) const { return colors_.value(entry); }
     QColor textColor(const QString& entry) const { return textColors_.value(entry); }
-    std::optional<QFont> font(const QString& entry) const;
-    QStringList colorEntries() const { return colors_.keys(); }
 
     // The colour table as an application palette, for all three colour groups.
     QPalette palette() const;
@@ -30,5 +27,4 @@ private:
     QString name_;
     QHash<QString, QColor> colors_;
     QHash<QString, QColor> textColors_;
-    QHash<QString, QFont> fonts_;
 };
