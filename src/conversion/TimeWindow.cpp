@@ -18,7 +18,7 @@ int TimeWindow::check(const QString &start, const QString &end, const TimeReader
 {
     const QTime startTime = readOrThrow(start, reader);
     const QTime endTime = readOrThrow(end, reader);
-    if (audioSeconds(endTime) - audioSeconds(startTime) >= refusedSeconds)
+    if (audioSeconds(endTime) - audioSeconds(startTime) >= RefusedSeconds)
         throw RequestRefusal::tooLong();
     // The splitter refuses a reversed section in its own words, and an empty one makes nothing.
     const int hundredths = splitterHundredths(endTime) - splitterHundredths(startTime);

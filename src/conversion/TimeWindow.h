@@ -10,12 +10,12 @@
 namespace TimeWindow {
 
 // Sections this long or longer are refused.
-inline constexpr int refusedSeconds = 41;
+inline constexpr int RefusedSeconds = 41;
 
 // Reads start, then end, checks the length in whole seconds and that the end lies after
 // the start. Returns the section's length in hundredths of a second, as the splitter
 // cuts it. Throws InvalidTimeError for the first unreadable text, RequestRefusal::tooLong()
-// for a section of refusedSeconds or more, RequestRefusal::endNotLater() when the end does
+// for a section of RefusedSeconds or more, RequestRefusal::endNotLater() when the end does
 // not lie after the start.
 int check(const QString &start, const QString &end, const TimeReader &reader);
 

@@ -2,12 +2,12 @@
 
 #include "TimeWindow.h"
 
-std::array<ToolParameters::Step, ToolSet::roles.size()> ToolParameters::steps(const ConversionRequest &request,
+std::array<ToolParameters::Step, ToolSet::Roles.size()> ToolParameters::steps(const ConversionRequest &request,
                                                                              const IntermediateNames &names)
 {
-    std::array<Step, ToolSet::roles.size()> result;
+    std::array<Step, ToolSet::Roles.size()> result;
     for (std::size_t i = 0; i < result.size(); ++i) {
-        const ToolSet::Role role = ToolSet::roles[i].role;
+        const ToolSet::Role role = ToolSet::Roles[i].role;
         switch (role) {
         case ToolSet::Role::Splitter:
             result[i] = {role, splitter(request, names), names.cut()};

@@ -20,8 +20,8 @@ struct Step {
     QString parameters;
     QString product;
 };
-// The steps of all three tools, in the order of ToolSet::roles.
-std::array<Step, ToolSet::roles.size()> steps(const ConversionRequest &request, const IntermediateNames &names);
+// The steps of all three tools, in the order of ToolSet::Roles.
+std::array<Step, ToolSet::Roles.size()> steps(const ConversionRequest &request, const IntermediateNames &names);
 
 // "I" start end -d "F." -o "stem": start and end in splitter form, F the
 // output's folder, so the cut section lands beside the output file.

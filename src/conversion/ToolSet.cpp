@@ -6,8 +6,8 @@
 
 // The table is read by a role's number too.
 static_assert([] {
-    for (std::size_t i = 0; i < ToolSet::roles.size(); ++i) {
-        if (ToolSet::roles[i].role != ToolSet::Role(i))
+    for (std::size_t i = 0; i < ToolSet::Roles.size(); ++i) {
+        if (ToolSet::Roles[i].role != ToolSet::Role(i))
             return false;
     }
     return true;
@@ -24,7 +24,7 @@ ToolSet ToolSet::inFolder(const QString &programFolder, PathStyle style)
         folder += pieces.separator();
 
     ToolSet tools;
-    for (const RoleEntry &entry : roles) {
+    for (const RoleEntry &entry : Roles) {
         QString location = entry.location.toString();
         if (style == PathStyle::Windows)
             location = location.replace(u'/', u'\\') + QStringLiteral(".exe");
@@ -40,7 +40,7 @@ ToolSet ToolSet::forRunningProgram()
 
 QString ToolSet::roleWord(Role role)
 {
-    return roles[std::size_t(role)].word.toString();
+    return Roles[std::size_t(role)].word.toString();
 }
 
 QString ToolSet::path(Role role) const

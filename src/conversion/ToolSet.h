@@ -25,7 +25,7 @@ public:
         QStringView versionPattern;
     };
     // Every role, in the order in which a conversion runs the tools.
-    static constexpr std::array<RoleEntry, 3> roles{{
+    static constexpr std::array<RoleEntry, 3> Roles{{
         {Role::Splitter, u"splitter", u"External/mp3splt/mp3splt", u"-v", uR"(libmp3splt (\S+))"},
         {Role::Fader, u"fader", u"External/sox/sox", u"--version", uR"(SoX v(\S+))"},
         {Role::Converter, u"converter", u"External/ffmpeg/ffmpeg-heaac", u"-version", uR"(ffmpeg version (\S+))"},
@@ -41,5 +41,5 @@ public:
     QString path(Role role) const;
 
 private:
-    std::array<QString, roles.size()> paths_;
+    std::array<QString, Roles.size()> paths_;
 };

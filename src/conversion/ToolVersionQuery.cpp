@@ -19,7 +19,7 @@ ToolVersionQuery::~ToolVersionQuery()
 
 void ToolVersionQuery::start()
 {
-    for (const ToolSet::RoleEntry& entry : ToolSet::roles) {
+    for (const ToolSet::RoleEntry& entry : ToolSet::Roles) {
         auto& process = processes_[std::size_t(entry.role)];
         process = std::make_unique<QProcess>();
         process->setProcessChannelMode(QProcess::MergedChannels);
@@ -36,7 +36,7 @@ void ToolVersionQuery::start()
 
 QString ToolVersionQuery::versionIn(ToolSet::Role role, const QString& output)
 {
-    const QRegularExpression pattern(ToolSet::roles[std::size_t(role)].versionPattern.toString());
+    const QRegularExpression pattern(ToolSet::Roles[std::size_t(role)].versionPattern.toString());
     return pattern.match(output).captured(1);
 }
 

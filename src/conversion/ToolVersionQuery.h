@@ -40,5 +40,5 @@ private:
     void finish(ToolSet::Role role, bool started);
 
     ToolSet tools_;
-    std::array<std::unique_ptr<QProcess>, ToolSet::roles.size()> processes_;
+    std::array<std::unique_ptr<QProcess>, ToolSet::Roles.size()> processes_;
 };

@@ -14,15 +14,15 @@
 namespace {
 
 // A style's source is a few kilobytes; anything that inflates beyond this is not a style.
-constexpr qsizetype maxSourceSize = 4 * 1024 * 1024;
+constexpr qsizetype MaxSourceSize = 4 * 1024 * 1024;
 
 } // namespace
 
 std::optional<QByteArray> StyleRegistry::unpack(const QByteArray& carried)
 {
-    if (!carried.startsWith(signature))
+    if (!carried.startsWith(Signature))
         return std::nullopt;
-    const QByteArray stream = carried.mid(signature.size());
+    const QByteArray stream = carried.mid(Signature.size());
 
     z_stream z{};
     if (inflateInit(&z) != Z_OK)
@@ -33,7 +33,7 @@ std::optional<QByteArray> StyleRegistry::unpack(const QByteArray& carried)
     QByteArray source;
     char chunk[16384];
     int result = Z_OK;
-    while (result == Z_OK && source.size() <= maxSourceSize) {
+    while (result == Z_OK && source.size() <= MaxSourceSize) {
         z.next_out = reinterpret_cast<Bytef*>(chunk);
         z.avail_out = sizeof chunk;
         result = inflate(&z, Z_NO_FLUSH);
@@ -41,7 +41,7 @@ std::optional<QByteArray> StyleRegistry::unpack(const QByteArray& carried)
     }
     // Z_STREAM_END only after the whole stream and its checksum were read; Z_BUF_ERROR means
     // the input ended first (truncated). Data after the stream's end is not accepted either.
-    const bool complete = result == Z_STREAM_END && z.avail_in == 0 && source.size() <= maxSourceSize;
+    const bool complete = result == Z_STREAM_END && z.avail_in == 0 && source.size() <= MaxSourceSize;
     inflateEnd(&z);
     if (!complete)
         return std::nullopt;
@@ -73,7 +73,7 @@ bool StyleRegistry::registerStyle(const QByteArray& carried, QString* error)
 int StyleRegistry::registerCarriedStyles()
 {
     int registered = 0;
-    QDirIterator it(resourceFolder, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(ResourceFolder, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         QFile file(path);

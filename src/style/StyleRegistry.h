@@ -19,8 +19,8 @@
 //     if (!styles.apply("Aqua Light Slate")) ... report "Style '%s' not found"
 class StyleRegistry {
 public:
-    static inline const QString resourceFolder = QStringLiteral(":/VCLSTYLE");
-    static inline const QByteArray signature = QByteArrayLiteral("VCL_STYLE 2.0");
+    static inline const QString ResourceFolder = QStringLiteral(":/VCLSTYLE");
+    static inline const QByteArray Signature = QByteArrayLiteral("VCL_STYLE 2.0");
 
     // The source text inside a carried style; nothing when the signature is wrong or the
     // stream is damaged, truncated or followed by other data.

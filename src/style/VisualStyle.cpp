@@ -4,13 +4,13 @@ namespace {
 
 // Entries the palette and the drawing rely on; a style without one of them is refused
 // rather than drawn with holes.
-const QStringList requiredColors = {
+const QStringList RequiredColors = {
     "Window", "GenericBackground", "Border", "Edit", "EditDisabled", "ListBox", "ButtonNormal", "ButtonHot",
     "ButtonPressed", "ButtonFocused", "ButtonDisabled", "FocusEffect", "clBtnHighlight",
     "clBtnShadow", "clWindowFrame", "clScrollBar", "clHighlight", "clWindowText",
     "clBtnText", "clGrayText",
 };
-const QStringList requiredTextColors = {"Normal", "PopupMenuItem", "Disabled", "DisabledGroupCaption"};
+const QStringList RequiredTextColors = {"Normal", "PopupMenuItem", "Disabled", "DisabledGroupCaption"};
 
 } // namespace
 
@@ -61,10 +61,10 @@ std::optional<VisualStyle> VisualStyle::parse(const QString& source, QString* er
 
     if (style.name_.isEmpty())
         return fail(QStringLiteral("the style has no name"));
-    for (const QString& entry : requiredColors)
+    for (const QString& entry : RequiredColors)
         if (!style.colors_.contains(entry))
             return fail(QStringLiteral("colour '%1' is missing").arg(entry));
-    for (const QString& entry : requiredTextColors)
+    for (const QString& entry : RequiredTextColors)
         if (!style.textColors_.contains(entry))
             return fail(QStringLiteral("text colour '%1' is missing").arg(entry));
     return style;

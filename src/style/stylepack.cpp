@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr char signature[] = "VCL_STYLE 2.0";
+constexpr char Signature[] = "VCL_STYLE 2.0";
 
 int fail(const std::string& message)
 {
@@ -39,7 +39,7 @@ int main(int argc, char* argv[])
         return fail("compression failed");
 
     std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
-    out.write(signature, sizeof signature - 1);
+    out.write(Signature, sizeof Signature - 1);
     out.write(reinterpret_cast<const char*>(packed.data()), static_cast<std::streamsize>(packedSize));
     out.close();
     if (!out) {

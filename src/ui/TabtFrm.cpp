@@ -16,7 +16,7 @@ constexpr Qt::WindowFlags AboutWindowFlags = Qt::Dialog | Qt::WindowTitleHint | 
                                              | Qt::WindowCloseButtonHint;
 
 // How the tool list names each tool, and the system it was built for.
-constexpr std::array<QStringView, ToolSet::roles.size()> ToolNames{u"libmp3splt", u"sox", u"FFmpeg"};
+constexpr std::array<QStringView, ToolSet::Roles.size()> ToolNames{u"libmp3splt", u"sox", u"FFmpeg"};
 
 QString systemName()
 {
@@ -46,7 +46,7 @@ TabtFrm::TabtFrm(PlatformServices& services, ErrorReport& errors, QUrl donationP
 {
     ui->setupUi(this);
     LayoutProperties::apply(this);
-    for (const ToolSet::RoleEntry& entry : ToolSet::roles)
+    for (const ToolSet::RoleEntry& entry : ToolSet::Roles)
         toolLines_[std::size_t(entry.role)] = ToolNames[std::size_t(entry.role)].toString() + QStringLiteral(" version \u2026");
     ui->Memo1->setPlainText(toolList(toolLines_));
     errors.route(ui->Button1, &QPushButton::clicked, this, &TabtFrm::Button1Click);
@@ -80,7 +80,7 @@ QString TabtFrm::toolLine(const ToolVersionQuery::Answer& answer)
     return line;
 }
 
-QString TabtFrm::toolList(const std::array<QString, ToolSet::roles.size()>& lines)
+QString TabtFrm::toolList(const std::array<QString, ToolSet::Roles.size()>& lines)
 {
     return QStringList{
         lines[std::size_t(ToolSet::Role::Splitter)],

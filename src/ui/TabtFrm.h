@@ -32,7 +32,7 @@ public:
     // The tool list's line for a tool, once it has answered.
     static QString toolLine(const ToolVersionQuery::Answer& answer);
     // The eight lines of the tool list, from the three tools' lines.
-    static QString toolList(const std::array<QString, ToolSet::roles.size()>& lines);
+    static QString toolList(const std::array<QString, ToolSet::Roles.size()>& lines);
 
 public slots:
     void Button1Click();
@@ -47,6 +47,6 @@ private:
     PlatformServices& services_;
     QUrl donationPage_;
     std::optional<QPoint> lastPosition_;
-    std::array<QString, ToolSet::roles.size()> toolLines_;
+    std::array<QString, ToolSet::Roles.size()> toolLines_;
     std::unique_ptr<ToolVersionQuery> versions_;
 };

@@ -58,7 +58,7 @@ void pressOnceShown(Shown& shown)
 
 // The application object and the start: the error report for errors escaping a handler,
 // the command line, the missing style, and the quit request.
-class TestApplication : public QObject {
+class ApplicationTest : public QObject {
     Q_OBJECT
 
 private:
@@ -186,5 +186,5 @@ private slots:
     }
 };
 
-TOVALIN_TEST_MAIN(TestApplication)
+TOVALIN_TEST_MAIN(ApplicationTest)
 #include "tst_Application.moc"

@@ -49,7 +49,7 @@ private:
                                 QStringLiteral(TOVALIN_EXTERNAL "/ffmpeg/ffmpeg-heaac")};
         const ToolSet tools = ToolSet::inFolder(folder + QLatin1Char('/'), PathStyle::Posix);
         for (int i = 0; i < 3; ++i) {
-            const QString path = tools.path(ToolSet::roles[i].role);
+            const QString path = tools.path(ToolSet::Roles[i].role);
             QDir().mkpath(QFileInfo(path).path());
             QFile::remove(path);
             if (kinds[i] != Missing)

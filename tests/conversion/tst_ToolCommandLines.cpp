@@ -58,7 +58,7 @@ void ToolCommandLinesTest::toolLocations()
     QCOMPARE(ToolSet::forRunningProgram().path(Role::Fader),
              ToolSet::inFolder(QCoreApplication::applicationDirPath(), nativePathStyle()).path(Role::Fader));
     QStringList words;
-    for (const ToolSet::RoleEntry &entry : ToolSet::roles)
+    for (const ToolSet::RoleEntry &entry : ToolSet::Roles)
         words << ToolSet::roleWord(entry.role);
     QCOMPARE(words, QStringList({"splitter", "fader", "converter"}));
 }

@@ -30,7 +30,7 @@ private:
         compress(reinterpret_cast<Bytef*>(packed.data()), &size,
                  reinterpret_cast<const Bytef*>(source.constData()), static_cast<uLong>(source.size()));
         packed.truncate(static_cast<qsizetype>(size));
-        return StyleRegistry::signature + packed;
+        return StyleRegistry::Signature + packed;
     }
 
     static QByteArray renamedSource(const QString& name)
@@ -51,7 +51,7 @@ private slots:
         // Linking tovalin_style alone brings the resource; no Q_INIT_RESOURCE is needed.
         const QByteArray carried = readFile(":/VCLSTYLE/AQUALIGHTSLATE");
         QVERIFY(carried.startsWith("VCL_STYLE 2.0"));
-        QCOMPARE(StyleRegistry::signature.size(), 13);
+        QCOMPARE(StyleRegistry::Signature.size(), 13);
         const std::optional<QByteArray> source = StyleRegistry::unpack(carried);
         QVERIFY(source);
         QCOMPARE(*source, readFile(TOVALIN_STYLE_SOURCE));
@@ -136,17 +136,17 @@ private slots:
     {
         QTest::addColumn<QByteArray>("carried");
         const QByteArray good = pack(readFile(TOVALIN_STYLE_SOURCE));
-        const qsizetype streamStart = StyleRegistry::signature.size();
+        const qsizetype streamStart = StyleRegistry::Signature.size();
         QByteArray flipped = good;
         flipped[streamStart + 40] = static_cast<char>(flipped[streamStart + 40] ^ 0x55);
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("signature only") << StyleRegistry::signature;
+        QTest::newRow("signature only") << StyleRegistry::Signature;
         QTest::newRow("wrong signature") << QByteArray(good).replace(0, 13, "VCL_STYLE 1.0");
         QTest::newRow("plain source") << readFile(TOVALIN_STYLE_SOURCE);
         QTest::newRow("truncated stream") << good.left(good.size() / 2);
         QTest::newRow("checksum missing") << good.left(good.size() - 2);
         QTest::newRow("corrupted stream") << flipped;
-        QTest::newRow("garbage stream") << StyleRegistry::signature + QByteArray(300, '\xA5');
+        QTest::newRow("garbage stream") << StyleRegistry::Signature + QByteArray(300, '\xA5');
         QTest::newRow("data after stream") << good + "tail";
         QTest::newRow("not a style inside") << pack("[Colors]\nBorder = #B2B2B2\n");
     }

@@ -10,7 +10,7 @@
 
 // The About window: opened modally from either picture of the main window, created once
 // and reused, hidden by closing, and back where it was closed the next time.
-class TestAboutWindow : public QObject {
+class AboutWindowTest : public QObject {
     Q_OBJECT
 
 private:
@@ -203,5 +203,5 @@ private slots:
     }
 };
 
-TOVALIN_TEST_MAIN(TestAboutWindow)
+TOVALIN_TEST_MAIN(AboutWindowTest)
 #include "tst_AboutWindow.moc"

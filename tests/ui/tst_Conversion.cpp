@@ -63,7 +63,7 @@ Loudness loudnessOf(const QString& path)
 } // namespace
 
 // Whole conversions through the main window with the real splitter, fader and converter.
-class TestConversion : public QObject {
+class ConversionTest : public QObject {
     Q_OBJECT
 
 private:
@@ -302,5 +302,5 @@ private slots:
     }
 };
 
-TOVALIN_TEST_MAIN(TestConversion)
+TOVALIN_TEST_MAIN(ConversionTest)
 #include "tst_Conversion.moc"

@@ -8,7 +8,7 @@
 
 // The real file dialogs the main window's "..." buttons show: filters, default suffix,
 // overwrite prompt, and the last confirmed choice offered again.
-class TestDesktopServices : public QObject {
+class DesktopServicesTest : public QObject {
     Q_OBJECT
 
 private:
@@ -85,5 +85,5 @@ private slots:
     }
 };
 
-TOVALIN_TEST_MAIN(TestDesktopServices)
+TOVALIN_TEST_MAIN(DesktopServicesTest)
 #include "tst_DesktopServices.moc"

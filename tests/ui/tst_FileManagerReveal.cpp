@@ -18,7 +18,7 @@ public slots:
 
 // Showing the result in the file manager: selected through the freedesktop interface
 // when a file manager answers on the session bus, otherwise its folder is opened.
-class TestFileManagerReveal : public QObject {
+class FileManagerRevealTest : public QObject {
     Q_OBJECT
 
 private:
@@ -71,5 +71,5 @@ private slots:
     }
 };
 
-TOVALIN_TEST_MAIN(TestFileManagerReveal)
+TOVALIN_TEST_MAIN(FileManagerRevealTest)
 #include "tst_FileManagerReveal.moc"

@@ -19,7 +19,7 @@
 
 // The main window as the user meets it: its layout, its keys and its handlers, with the
 // desktop's dialogs and applications replaced by a recording double.
-class TestMainWindow : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
@@ -506,5 +506,5 @@ private slots:
     }
 };
 
-TOVALIN_TEST_MAIN(TestMainWindow)
+TOVALIN_TEST_MAIN(MainWindowTest)
 #include "tst_MainWindow.moc"

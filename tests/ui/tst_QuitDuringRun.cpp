@@ -11,7 +11,7 @@
 
 // Closing the main window while a tool runs. This program lies in a folder of its own
 // whose converter is a stand-in that runs until it is stopped.
-class TestQuitDuringRun : public QObject {
+class QuitDuringRunTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -63,5 +63,5 @@ private slots:
     }
 };
 
-TOVALIN_TEST_MAIN(TestQuitDuringRun)
+TOVALIN_TEST_MAIN(QuitDuringRunTest)
 #include "tst_QuitDuringRun.moc"
