@@ -6,9 +6,9 @@
 #include <QMetaObject>
 
 FirstPaintWatch::FirstPaintWatch(std::function<void(TForm1&)> handler, QObject* parent)
-    : QObject(parent), handler_(std::move(handler))
-{
-}
+    : QObject(parent)
+    , handler_(std::move(handler))
+{}
 
 bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event)
 {
@@ -17,7 +17,8 @@ bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event)
             seen_ = true;
             // The window's paint event comes before its controls' in the same repaint;
             // queued, the handler runs once that repaint has been drawn and flushed.
-            QMetaObject::invokeMethod(this, [this, form] { handler_(*form); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, form] { handler_(*form); }, Qt::QueuedConnection);
         }
     }
     return QObject::eventFilter(watched, event);

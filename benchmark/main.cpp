@@ -85,14 +85,15 @@ void makeInput(const ToolSet& tools, const QString& path)
 {
     QProcess sox;
     sox.setStandardInputFile(QProcess::nullDevice());
-    sox.start(tools.path(ToolSet::Role::Fader), {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
-                              QStringLiteral("-c"), QStringLiteral("2"), path, QStringLiteral("synth"),
-                              QStringLiteral("60"), QStringLiteral("sine"), QStringLiteral("220"),
-                              QStringLiteral("sine"), QStringLiteral("330"), QStringLiteral("sine"),
-                              QStringLiteral("440"), QStringLiteral("sine"), QStringLiteral("554"),
-                              QStringLiteral("remix"), QStringLiteral("1,3"), QStringLiteral("2,4"),
-                              QStringLiteral("tremolo"), QStringLiteral("3"), QStringLiteral("40"),
-                              QStringLiteral("norm"), QStringLiteral("-3")});
+    sox.start(tools.path(ToolSet::Role::Fader),
+              {QStringLiteral("-n"),    QStringLiteral("-r"),      QStringLiteral("44100"),
+               QStringLiteral("-c"),    QStringLiteral("2"),       path,
+               QStringLiteral("synth"), QStringLiteral("60"),      QStringLiteral("sine"),
+               QStringLiteral("220"),   QStringLiteral("sine"),    QStringLiteral("330"),
+               QStringLiteral("sine"),  QStringLiteral("440"),     QStringLiteral("sine"),
+               QStringLiteral("554"),   QStringLiteral("remix"),   QStringLiteral("1,3"),
+               QStringLiteral("2,4"),   QStringLiteral("tremolo"), QStringLiteral("3"),
+               QStringLiteral("40"),    QStringLiteral("norm"),    QStringLiteral("-3")});
     if (!sox.waitForFinished(-1) || sox.exitStatus() != QProcess::NormalExit || sox.exitCode() != 0)
         fail(QStringLiteral("could not make the input file: ") + QString::fromLocal8Bit(sox.readAllStandardError()));
     requireOutput(path, QStringLiteral("the input generator"));
@@ -271,8 +272,8 @@ int main(int argc, char* argv[])
     TovalinApplication app(argc, argv);
     app.setApplicationName(TovalinApplication::Title);
     QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral(
-        "Times conversions through the main window against the same tool commands run directly."));
+    options.setApplicationDescription(
+        QStringLiteral("Times conversions through the main window against the same tool commands run directly."));
     options.addHelpOption();
     const QCommandLineOption roundsOption({QStringLiteral("n"), QStringLiteral("rounds")},
                                           QStringLiteral("Number of rounds (default 5)."), QStringLiteral("N"),
@@ -321,8 +322,8 @@ int main(int argc, char* argv[])
     std::printf("  same tools run directly         %8.3f s\n", median(directWall));
     std::printf("  wall time window/direct         %8.3f    (goal <= %.2f)  %s\n", ratio, RatioGoal,
                 qPrintable(verdict(ratio <= RatioGoal)));
-    std::printf("  own CPU time / wall (window)    %7.2f %%    (goal < %.0f %%)  %s\n", share * 100,
-                CpuShareGoal * 100, qPrintable(verdict(share < CpuShareGoal)));
+    std::printf("  own CPU time / wall (window)    %7.2f %%    (goal < %.0f %%)  %s\n", share * 100, CpuShareGoal * 100,
+                qPrintable(verdict(share < CpuShareGoal)));
     std::fflush(stdout);
 
     reportStartup(starts);

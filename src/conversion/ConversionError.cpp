@@ -1,20 +1,16 @@
 #include "ConversionError.h"
 
-ConversionError::ConversionError(const QString &message)
-    : message_(message)
-    , utf8_(message.toUtf8())
-{
-}
+ConversionError::ConversionError(const QString& message) : message_(message), utf8_(message.toUtf8())
+{}
 
-const char *ConversionError::what() const noexcept
+const char* ConversionError::what() const noexcept
 {
     return utf8_.constData();
 }
 
-InvalidTimeError::InvalidTimeError(const QString &text)
+InvalidTimeError::InvalidTimeError(const QString& text)
     : ConversionError(QStringLiteral("'%1' is not a valid time").arg(text))
-{
-}
+{}
 
 namespace {
 
@@ -28,8 +24,7 @@ QString secondsText(double seconds, QChar decimalSeparator)
 
 RequestRefusal RequestRefusal::tooLong()
 {
-    return RequestRefusal(
-        QStringLiteral("Selected playback duration is too long. Maximum duration is 40 seconds."));
+    return RequestRefusal(QStringLiteral("Selected playback duration is too long. Maximum duration is 40 seconds."));
 }
 
 RequestRefusal RequestRefusal::endNotLater()
@@ -37,19 +32,19 @@ RequestRefusal RequestRefusal::endNotLater()
     return RequestRefusal(QStringLiteral("The end time must be later than the start time."));
 }
 
-RequestRefusal RequestRefusal::invalidFade(const QString &text)
+RequestRefusal RequestRefusal::invalidFade(const QString& text)
 {
     return RequestRefusal(QStringLiteral("'%1' is not a valid fade length.").arg(text));
 }
 
 RequestRefusal RequestRefusal::fadesTooLong(double fadesSeconds, double sectionSeconds, QChar decimalSeparator)
 {
-    return RequestRefusal(QStringLiteral("Fade in and fade out (%1 together) are longer than the section (%2).")
-                              .arg(secondsText(fadesSeconds, decimalSeparator),
-                                   secondsText(sectionSeconds, decimalSeparator)));
+    return RequestRefusal(
+        QStringLiteral("Fade in and fade out (%1 together) are longer than the section (%2).")
+            .arg(secondsText(fadesSeconds, decimalSeparator), secondsText(sectionSeconds, decimalSeparator)));
 }
 
-RequestRefusal RequestRefusal::doubleQuote(const QString &text)
+RequestRefusal RequestRefusal::doubleQuote(const QString& text)
 {
     return RequestRefusal(QStringLiteral("The text '%1' contains a double quote (\"), which cannot "
                                          "be passed to the conversion tools.")

@@ -9,11 +9,11 @@
 // A conversion request that cannot go ahead. The message is meant for the user.
 class ConversionError : public std::exception {
 public:
-    explicit ConversionError(const QString &message);
+    explicit ConversionError(const QString& message);
 
     QString message() const { return message_; }
     // The message in UTF-8.
-    const char *what() const noexcept override;
+    const char* what() const noexcept override;
 
 private:
     QString message_;
@@ -24,7 +24,7 @@ private:
 // conversion; the application's error report shows it.
 class InvalidTimeError : public ConversionError {
 public:
-    explicit InvalidTimeError(const QString &text);
+    explicit InvalidTimeError(const QString& text);
 };
 
 // A request the program declines before any tool runs; shown in an error dialog
@@ -36,10 +36,10 @@ public:
     static RequestRefusal tooLong();
     static RequestRefusal endNotLater();
     // text is the fade field as typed.
-    static RequestRefusal invalidFade(const QString &text);
+    static RequestRefusal invalidFade(const QString& text);
     // Lengths in seconds, written with the given decimal separator.
     static RequestRefusal fadesTooLong(double fadesSeconds, double sectionSeconds, QChar decimalSeparator);
     // text is the path that holds the double quote.
-    static RequestRefusal doubleQuote(const QString &text);
+    static RequestRefusal doubleQuote(const QString& text);
     static RequestRefusal outputIsInput();
 };

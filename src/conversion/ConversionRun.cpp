@@ -48,9 +48,10 @@ QString failureOf(const QString& role, const ToolOutcome& outcome)
 } // namespace
 
 ConversionRun::ConversionRun(ConversionView& view, const TerminationFlag& termination, QObject* owner)
-    : view_(view), termination_(termination), owner_(owner)
-{
-}
+    : view_(view)
+    , termination_(termination)
+    , owner_(owner)
+{}
 
 ConversionRun::Result ConversionRun::execute(const CheckedRequest& checked, const ToolSet& tools)
 {

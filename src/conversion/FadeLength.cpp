@@ -9,7 +9,7 @@ bool isDigit(QChar c)
 
 } // namespace
 
-std::optional<QString> FadeLength::faderForm(const QString &text, QChar decimalSeparator)
+std::optional<QString> FadeLength::faderForm(const QString& text, QChar decimalSeparator)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();

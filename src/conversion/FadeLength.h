@@ -11,6 +11,6 @@ namespace FadeLength {
 
 // The number as the fader reads it ("2,5" becomes "2.5"), or nothing when the text is no
 // fade length.
-std::optional<QString> faderForm(const QString &text, QChar decimalSeparator);
+std::optional<QString> faderForm(const QString& text, QChar decimalSeparator);
 
 } // namespace FadeLength

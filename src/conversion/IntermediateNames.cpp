@@ -4,7 +4,7 @@
 
 #include <QFileInfo>
 
-IntermediateNames::IntermediateNames(const QString &base, PathStyle style)
+IntermediateNames::IntermediateNames(const QString& base, PathStyle style)
 {
     const PathPieces pieces(style);
     base_ = base;
@@ -15,16 +15,15 @@ IntermediateNames::IntermediateNames(const QString &base, PathStyle style)
     encoded_ = pieces.replaceExtension(base, QStringLiteral(".m4a"));
 }
 
-bool IntermediateNames::fileExists(const QString &path)
+bool IntermediateNames::fileExists(const QString& path)
 {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
 }
 
-IntermediateNames IntermediateNames::forOutput(const QString &outputPath, PathStyle style,
-                                               const ExistsQuery &exists)
+IntermediateNames IntermediateNames::forOutput(const QString& outputPath, PathStyle style, const ExistsQuery& exists)
 {
-    const auto anyExists = [&exists](const IntermediateNames &names) {
+    const auto anyExists = [&exists](const IntermediateNames& names) {
         return exists(names.cut_) || exists(names.faded_) || exists(names.encoded_);
     };
 
@@ -42,8 +41,7 @@ IntermediateNames IntermediateNames::forOutput(const QString &outputPath, PathSt
     const QString withoutExtension = pieces.removeExtension(base);
     const QString extension = pieces.extension(base);
     for (int n = 1;; ++n) {
-        names = IntermediateNames(withoutExtension + QStringLiteral("_tmp%1").arg(n) + extension,
-                                  style);
+        names = IntermediateNames(withoutExtension + QStringLiteral("_tmp%1").arg(n) + extension, style);
         if (!anyExists(names))
             return names;
     }

@@ -13,14 +13,13 @@
 // becomes "_" in these names: the splitter would take it for a tag variable.
 class IntermediateNames {
 public:
-    using ExistsQuery = std::function<bool(const QString &path)>;
+    using ExistsQuery = std::function<bool(const QString& path)>;
 
     // Asks the file system; a dangling symbolic link counts as existing.
-    static bool fileExists(const QString &path);
+    static bool fileExists(const QString& path);
 
-    static IntermediateNames forOutput(const QString &outputPath,
-                                       PathStyle style = nativePathStyle(),
-                                       const ExistsQuery &exists = fileExists);
+    static IntermediateNames forOutput(const QString& outputPath, PathStyle style = nativePathStyle(),
+                                       const ExistsQuery& exists = fileExists);
 
     // The output path or the variant the names were derived from.
     QString base() const { return base_; }
@@ -36,7 +35,7 @@ public:
     QString encoded() const { return encoded_; }
 
 private:
-    IntermediateNames(const QString &base, PathStyle style);
+    IntermediateNames(const QString& base, PathStyle style);
 
     QString base_;
     QString folder_;

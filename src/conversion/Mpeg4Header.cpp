@@ -18,10 +18,10 @@ struct Box {
 constexpr int MaxBoxesPerLevel = 4096;
 
 template <typename T>
-bool readBigEndian(QIODevice &file, T &value)
+bool readBigEndian(QIODevice& file, T& value)
 {
     uchar bytes[sizeof(T)];
-    if (file.read(reinterpret_cast<char *>(bytes), sizeof(T)) != qint64(sizeof(T)))
+    if (file.read(reinterpret_cast<char*>(bytes), sizeof(T)) != qint64(sizeof(T)))
         return false;
     value = qFromBigEndian<T>(bytes);
     return true;
@@ -29,7 +29,7 @@ bool readBigEndian(QIODevice &file, T &value)
 
 // The box header at the file's position, within a parent that ends at limit. A size of 1
 // means a 64-bit size follows; 0 means the box runs to the parent's end.
-std::optional<Box> readBox(QIODevice &file, qint64 limit)
+std::optional<Box> readBox(QIODevice& file, qint64 limit)
 {
     const qint64 start = file.pos();
     quint32 size32 = 0;
@@ -53,7 +53,7 @@ std::optional<Box> readBox(QIODevice &file, qint64 limit)
 }
 
 // Walks the boxes from the file's position up to limit and stops at the first of the type.
-std::optional<Box> findBox(QIODevice &file, qint64 limit, const char (&type)[5])
+std::optional<Box> findBox(QIODevice& file, qint64 limit, const char (&type)[5])
 {
     for (int n = 0; n < MaxBoxesPerLevel; ++n) {
         const std::optional<Box> box = readBox(file, limit);
@@ -69,7 +69,7 @@ std::optional<Box> findBox(QIODevice &file, qint64 limit, const char (&type)[5])
 
 } // namespace
 
-std::optional<double> Mpeg4Header::durationSeconds(QIODevice &file)
+std::optional<double> Mpeg4Header::durationSeconds(QIODevice& file)
 {
     if (!file.isOpen() || file.isSequential() || !file.seek(0))
         return std::nullopt;
@@ -109,7 +109,7 @@ std::optional<double> Mpeg4Header::durationSeconds(QIODevice &file)
     return double(duration) / timescale;
 }
 
-std::optional<double> Mpeg4Header::durationSeconds(const QString &path)
+std::optional<double> Mpeg4Header::durationSeconds(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -12,7 +12,7 @@ class QIODevice;
 namespace Mpeg4Header {
 
 // The length in seconds, or nothing when the header cannot be found or read.
-std::optional<double> durationSeconds(QIODevice &file);
-std::optional<double> durationSeconds(const QString &path);
+std::optional<double> durationSeconds(QIODevice& file);
+std::optional<double> durationSeconds(const QString& path);
 
 } // namespace Mpeg4Header

@@ -1,9 +1,7 @@
 #include "PathPieces.h"
 
-PathPieces::PathPieces(PathStyle style)
-    : style_(style)
-{
-}
+PathPieces::PathPieces(PathStyle style) : style_(style)
+{}
 
 bool PathPieces::isDelimiter(QChar c) const
 {
@@ -17,7 +15,7 @@ QChar PathPieces::separator() const
     return style_ == PathStyle::Windows ? u'\\' : u'/';
 }
 
-qsizetype PathPieces::fileNameStart(const QString &path) const
+qsizetype PathPieces::fileNameStart(const QString& path) const
 {
     for (qsizetype i = path.size(); i > 0; --i) {
         if (isDelimiter(path.at(i - 1)))
@@ -26,29 +24,29 @@ qsizetype PathPieces::fileNameStart(const QString &path) const
     return 0;
 }
 
-QString PathPieces::fileNamePart(const QString &path) const
+QString PathPieces::fileNamePart(const QString& path) const
 {
     return path.mid(fileNameStart(path));
 }
 
-QString PathPieces::folderPart(const QString &path) const
+QString PathPieces::folderPart(const QString& path) const
 {
     return path.left(fileNameStart(path));
 }
 
-QString PathPieces::extension(const QString &path) const
+QString PathPieces::extension(const QString& path) const
 {
     const qsizetype nameStart = fileNameStart(path);
     const qsizetype dot = path.lastIndexOf(u'.');
     return dot >= nameStart ? path.mid(dot) : QString();
 }
 
-QString PathPieces::removeExtension(const QString &path) const
+QString PathPieces::removeExtension(const QString& path) const
 {
     return path.left(path.size() - extension(path).size());
 }
 
-QString PathPieces::replaceExtension(const QString &path, const QString &newExtension) const
+QString PathPieces::replaceExtension(const QString& path, const QString& newExtension) const
 {
     return removeExtension(path) + newExtension;
 }

@@ -15,16 +15,16 @@ public:
     QChar separator() const;
 
     // What follows the last delimiter, or the whole path when it has none.
-    QString fileNamePart(const QString &path) const;
+    QString fileNamePart(const QString& path) const;
     // Everything up to and including the last delimiter; empty when there is none.
-    QString folderPart(const QString &path) const;
+    QString folderPart(const QString& path) const;
     // From the last "." of the file-name part to its end; empty without a ".".
-    QString extension(const QString &path) const;
-    QString removeExtension(const QString &path) const;
-    QString replaceExtension(const QString &path, const QString &newExtension) const;
+    QString extension(const QString& path) const;
+    QString removeExtension(const QString& path) const;
+    QString replaceExtension(const QString& path, const QString& newExtension) const;
 
 private:
-    qsizetype fileNameStart(const QString &path) const;
+    qsizetype fileNameStart(const QString& path) const;
 
     PathStyle style_;
 };

@@ -1,7 +1,7 @@
 #include "RequestCheck.h"
 
-#include "FadeLength.h"
 #include "ConversionError.h"
+#include "FadeLength.h"
 #include "TimeWindow.h"
 
 #include <QDir>
@@ -9,14 +9,14 @@
 
 namespace {
 
-QString resolved(const QString &path)
+QString resolved(const QString& path)
 {
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
-QString faderFormOrThrow(const QString &fade, QChar decimalSeparator)
+QString faderFormOrThrow(const QString& fade, QChar decimalSeparator)
 {
     const std::optional<QString> form = FadeLength::faderForm(fade, decimalSeparator);
     if (!form)
@@ -26,7 +26,7 @@ QString faderFormOrThrow(const QString &fade, QChar decimalSeparator)
 
 } // namespace
 
-CheckedRequest RequestCheck::check(const ConversionRequest &request, const TimeReader &reader, PathStyle style)
+CheckedRequest RequestCheck::check(const ConversionRequest& request, const TimeReader& reader, PathStyle style)
 {
     CheckedRequest checked{request, TimeWindow::check(request.startTime, request.endTime, reader) / 100.0};
 
@@ -41,7 +41,7 @@ CheckedRequest RequestCheck::check(const ConversionRequest &request, const TimeR
 
     // A double quote would end the tool argument it stands in and let the rest of
     // the text pass as options of its own. The times and fades, read above, hold none.
-    for (const QString *text : {&request.inputPath, &request.outputPath}) {
+    for (const QString* text : {&request.inputPath, &request.outputPath}) {
         if (text->contains(u'"'))
             throw RequestRefusal::doubleQuote(*text);
     }
@@ -51,11 +51,10 @@ CheckedRequest RequestCheck::check(const ConversionRequest &request, const TimeR
     return checked;
 }
 
-bool RequestCheck::namesSameFile(const QString &first, const QString &second, PathStyle style)
+bool RequestCheck::namesSameFile(const QString& first, const QString& second, PathStyle style)
 {
     if (first.isEmpty() || second.isEmpty())
         return false;
-    const Qt::CaseSensitivity cs =
-        style == PathStyle::Windows ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    const Qt::CaseSensitivity cs = style == PathStyle::Windows ? Qt::CaseInsensitive : Qt::CaseSensitive;
     return resolved(first).compare(resolved(second), cs) == 0;
 }

@@ -13,13 +13,11 @@
 namespace RequestCheck {
 
 // Throws InvalidTimeError or RequestRefusal; returns the request when it may run.
-CheckedRequest check(const ConversionRequest &request, const TimeReader &reader,
-                  PathStyle style = nativePathStyle());
+CheckedRequest check(const ConversionRequest& request, const TimeReader& reader, PathStyle style = nativePathStyle());
 
 // Whether both paths name one file: compared absolute and clean, through symbolic
 // links where the files exist, and without regard to case in Windows style.
 // An empty path names no file.
-bool namesSameFile(const QString &first, const QString &second,
-                          PathStyle style = nativePathStyle());
+bool namesSameFile(const QString& first, const QString& second, PathStyle style = nativePathStyle());
 
 } // namespace RequestCheck

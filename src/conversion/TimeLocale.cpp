@@ -4,7 +4,7 @@
 
 namespace {
 
-QChar singleOr(const QString &text, QChar fallback)
+QChar singleOr(const QString& text, QChar fallback)
 {
     return text.size() == 1 ? text.front() : fallback;
 }
@@ -13,22 +13,20 @@ QChar singleOr(const QString &text, QChar fallback)
 
 TimeLocale::TimeLocale()
     : TimeLocale(QStringLiteral(":"), QStringLiteral("."), QStringLiteral("AM"), QStringLiteral("PM"))
-{
-}
+{}
 
-TimeLocale::TimeLocale(const QString &timeSeparator, const QString &decimalSeparator,
-                       const QString &amText, const QString &pmText)
+TimeLocale::TimeLocale(const QString& timeSeparator, const QString& decimalSeparator, const QString& amText,
+                       const QString& pmText)
     : timeSeparator_(singleOr(timeSeparator, u':'))
     , decimalSeparator_(singleOr(decimalSeparator, u'.'))
     , amText_(amText)
     , pmText_(pmText)
-{
-}
+{}
 
-TimeLocale TimeLocale::fromLocale(const QLocale &locale)
+TimeLocale TimeLocale::fromLocale(const QLocale& locale)
 {
-    return TimeLocale(timeSeparatorOf(locale.timeFormat(QLocale::ShortFormat)),
-                      locale.decimalPoint(), locale.amText(), locale.pmText());
+    return TimeLocale(timeSeparatorOf(locale.timeFormat(QLocale::ShortFormat)), locale.decimalPoint(), locale.amText(),
+                      locale.pmText());
 }
 
 TimeLocale TimeLocale::system()
@@ -36,7 +34,7 @@ TimeLocale TimeLocale::system()
     return fromLocale(QLocale::system());
 }
 
-QString TimeLocale::timeSeparatorOf(const QString &timeFormat)
+QString TimeLocale::timeSeparatorOf(const QString& timeFormat)
 {
     // Text in single quotes is literal: it neither starts a field nor is quote syntax.
     // Spaces are skipped because the time reader passes over them anyway, so a

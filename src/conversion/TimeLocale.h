@@ -11,22 +11,22 @@ class TimeLocale {
 public:
     // ":", ".", "AM", "PM".
     TimeLocale();
-    TimeLocale(const QString &timeSeparator, const QString &decimalSeparator,
-               const QString &amText, const QString &pmText);
+    TimeLocale(const QString& timeSeparator, const QString& decimalSeparator, const QString& amText,
+               const QString& pmText);
 
-    static TimeLocale fromLocale(const QLocale &locale);
+    static TimeLocale fromLocale(const QLocale& locale);
     // The user's current locale settings; read again when the system announces a change.
     static TimeLocale system();
     // The separator between the hour and the minute fields of a time format such as
     // "h:mm AP"; empty when the format has none.
-    static QString timeSeparatorOf(const QString &timeFormat);
+    static QString timeSeparatorOf(const QString& timeFormat);
 
     QChar timeSeparator() const { return timeSeparator_; }
     QChar decimalSeparator() const { return decimalSeparator_; }
     QString amText() const { return amText_; }
     QString pmText() const { return pmText_; }
 
-    bool operator==(const TimeLocale &) const = default;
+    bool operator==(const TimeLocale&) const = default;
 
 private:
     QChar timeSeparator_;

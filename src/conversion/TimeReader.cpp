@@ -6,13 +6,13 @@ namespace {
 
 enum class Designator { None, Morning, Afternoon };
 
-void skipSpaces(const QString &text, qsizetype &pos)
+void skipSpaces(const QString& text, qsizetype& pos)
 {
     while (pos < text.size() && text.at(pos) == u' ')
         ++pos;
 }
 
-bool readChar(const QString &text, qsizetype &pos, QChar c)
+bool readChar(const QString& text, qsizetype& pos, QChar c)
 {
     skipSpaces(text, pos);
     if (pos >= text.size() || text.at(pos) != c)
@@ -23,7 +23,7 @@ bool readChar(const QString &text, qsizetype &pos, QChar c)
 
 // Stops once the value reaches 1000, so an overlong number can never overflow;
 // the digits after that stop stay unread and make the text invalid.
-bool readNumber(const QString &text, qsizetype &pos, int &number)
+bool readNumber(const QString& text, qsizetype& pos, int& number)
 {
     skipSpaces(text, pos);
     qsizetype i = pos;
@@ -42,18 +42,19 @@ bool readNumber(const QString &text, qsizetype &pos, int &number)
 // The longest designator standing at pos wins: the locale's own can begin with another one
 // (Swiss German "am Namittag", the afternoon, begins with "AM"). On equal length the
 // locale's own come first. An empty designator would match everywhere; it never counts.
-Designator readDesignator(const QString &text, qsizetype &pos, const TimeLocale &locale)
+Designator readDesignator(const QString& text, qsizetype& pos, const TimeLocale& locale)
 {
     static const QString am = QStringLiteral("AM");
     static const QString pm = QStringLiteral("PM");
-    const std::pair<QString, Designator> candidates[] = {
-        {locale.amText(), Designator::Morning}, {locale.pmText(), Designator::Afternoon},
-        {am, Designator::Morning}, {pm, Designator::Afternoon}};
+    const std::pair<QString, Designator> candidates[] = {{locale.amText(), Designator::Morning},
+                                                         {locale.pmText(), Designator::Afternoon},
+                                                         {am, Designator::Morning},
+                                                         {pm, Designator::Afternoon}};
 
     skipSpaces(text, pos);
     Designator found = Designator::None;
     qsizetype length = 0;
-    for (const auto &[symbol, designator] : candidates) {
+    for (const auto& [symbol, designator] : candidates) {
         if (symbol.size() > length
             && QStringView(text).mid(pos, symbol.size()).compare(symbol, Qt::CaseInsensitive) == 0) {
             found = designator;
@@ -66,12 +67,10 @@ Designator readDesignator(const QString &text, qsizetype &pos, const TimeLocale 
 
 } // namespace
 
-TimeReader::TimeReader(const TimeLocale &locale)
-    : locale_(locale)
-{
-}
+TimeReader::TimeReader(const TimeLocale& locale) : locale_(locale)
+{}
 
-std::optional<QTime> TimeReader::read(const QString &text) const
+std::optional<QTime> TimeReader::read(const QString& text) const
 {
     qsizetype pos = 0;
     Designator designator = readDesignator(text, pos, locale_);
@@ -88,8 +87,7 @@ std::optional<QTime> TimeReader::read(const QString &text) const
         if (readChar(text, pos, locale_.timeSeparator())) {
             if (!readNumber(text, pos, seconds))
                 return std::nullopt;
-            if (readChar(text, pos, locale_.decimalSeparator())
-                && !readNumber(text, pos, milliseconds))
+            if (readChar(text, pos, locale_.decimalSeparator()) && !readNumber(text, pos, milliseconds))
                 return std::nullopt;
         }
     }

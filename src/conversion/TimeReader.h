@@ -12,11 +12,11 @@
 // with spaces allowed before, between and after the elements.
 class TimeReader {
 public:
-    explicit TimeReader(const TimeLocale &locale = TimeLocale());
+    explicit TimeReader(const TimeLocale& locale = TimeLocale());
 
-    const TimeLocale &locale() const { return locale_; }
+    const TimeLocale& locale() const { return locale_; }
     // The time, or nothing when the text is no valid time.
-    std::optional<QTime> read(const QString &text) const;
+    std::optional<QTime> read(const QString& text) const;
 
 private:
     TimeLocale locale_;

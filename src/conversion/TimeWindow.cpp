@@ -4,7 +4,7 @@
 
 namespace {
 
-QTime readOrThrow(const QString &text, const TimeReader &reader)
+QTime readOrThrow(const QString& text, const TimeReader& reader)
 {
     const std::optional<QTime> time = reader.read(text);
     if (!time)
@@ -14,7 +14,7 @@ QTime readOrThrow(const QString &text, const TimeReader &reader)
 
 } // namespace
 
-int TimeWindow::check(const QString &start, const QString &end, const TimeReader &reader)
+int TimeWindow::check(const QString& start, const QString& end, const TimeReader& reader)
 {
     const QTime startTime = readOrThrow(start, reader);
     const QTime endTime = readOrThrow(end, reader);
@@ -27,17 +27,17 @@ int TimeWindow::check(const QString &start, const QString &end, const TimeReader
     return hundredths;
 }
 
-int TimeWindow::audioSeconds(const QTime &time)
+int TimeWindow::audioSeconds(const QTime& time)
 {
     return 60 * time.hour() + time.minute();
 }
 
-int TimeWindow::splitterHundredths(const QTime &time)
+int TimeWindow::splitterHundredths(const QTime& time)
 {
     return 100 * audioSeconds(time) + time.second();
 }
 
-QString TimeWindow::splitterForm(const QString &text)
+QString TimeWindow::splitterForm(const QString& text)
 {
     return QString(text).replace(u':', u'.');
 }

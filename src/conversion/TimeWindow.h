@@ -17,15 +17,15 @@ inline constexpr int RefusedSeconds = 41;
 // cuts it. Throws InvalidTimeError for the first unreadable text, RequestRefusal::tooLong()
 // for a section of RefusedSeconds or more, RequestRefusal::endNotLater() when the end does
 // not lie after the start.
-int check(const QString &start, const QString &end, const TimeReader &reader);
+int check(const QString& start, const QString& end, const TimeReader& reader);
 
 // Whole seconds of audio: 60 × hours + minutes; the rest is dropped.
-int audioSeconds(const QTime &time);
+int audioSeconds(const QTime& time);
 // Where the splitter cuts, in hundredths of a second: it reads "m.ss.xx", so the time's
 // seconds field counts as hundredths.
-int splitterHundredths(const QTime &time);
+int splitterHundredths(const QTime& time);
 
 // The raw text with every ":" replaced by ".", whatever the locale's separator.
-QString splitterForm(const QString &text);
+QString splitterForm(const QString& text);
 
 } // namespace TimeWindow

@@ -5,10 +5,10 @@
 // How one run of an external tool ended.
 struct ToolOutcome {
     enum class Kind {
-        NotStarted,  // the program could not be started at all
-        Exited,      // it ended on its own; exitStatus holds its status
-        Crashed,     // it died from a signal or an unhandled fault
-        Stopped,     // the program was asked to quit, and the tool was stopped
+        NotStarted, // the program could not be started at all
+        Exited,     // it ended on its own; exitStatus holds its status
+        Crashed,    // it died from a signal or an unhandled fault
+        Stopped,    // the program was asked to quit, and the tool was stopped
     };
 
     Kind kind = Kind::NotStarted;

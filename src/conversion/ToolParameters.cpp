@@ -2,8 +2,8 @@
 
 #include "TimeWindow.h"
 
-std::array<ToolParameters::Step, ToolSet::Roles.size()> ToolParameters::steps(const ConversionRequest &request,
-                                                                             const IntermediateNames &names)
+std::array<ToolParameters::Step, ToolSet::Roles.size()> ToolParameters::steps(const ConversionRequest& request,
+                                                                              const IntermediateNames& names)
 {
     std::array<Step, ToolSet::Roles.size()> result;
     for (std::size_t i = 0; i < result.size(); ++i) {
@@ -23,41 +23,40 @@ std::array<ToolParameters::Step, ToolSet::Roles.size()> ToolParameters::steps(co
     return result;
 }
 
-QString ToolParameters::splitter(const ConversionRequest &request, const IntermediateNames &names)
+QString ToolParameters::splitter(const ConversionRequest& request, const IntermediateNames& names)
 {
-    return quoted(request.inputPath) + u' ' + spaceless(TimeWindow::splitterForm(request.startTime))
-           + u' ' + spaceless(TimeWindow::splitterForm(request.endTime)) + QStringLiteral(" -d ")
+    return quoted(request.inputPath) + u' ' + spaceless(TimeWindow::splitterForm(request.startTime)) + u' '
+           + spaceless(TimeWindow::splitterForm(request.endTime)) + QStringLiteral(" -d ")
            + quoted(names.folder() + u'.') + QStringLiteral(" -o ") + quoted(names.stem());
 }
 
-QString ToolParameters::fader(const ConversionRequest &request, const IntermediateNames &names)
+QString ToolParameters::fader(const ConversionRequest& request, const IntermediateNames& names)
 {
     return quoted(names.cut()) + u' ' + quoted(names.faded()) + QStringLiteral(" fade h ")
            + spaceless(QStringLiteral("0:") + request.fadeInTime) + QStringLiteral(" 0 ")
            + spaceless(QStringLiteral("0:") + request.fadeOutTime);
 }
 
-QString ToolParameters::converter(const IntermediateNames &names)
+QString ToolParameters::converter(const IntermediateNames& names)
 {
     return QStringLiteral("-i ") + quoted(names.faded()) + QStringLiteral(" -c:a libfdk_aac ")
            + quoted(names.encoded());
 }
 
-QString ToolParameters::quoted(const QString &text)
+QString ToolParameters::quoted(const QString& text)
 {
     qsizetype trailingBackslashes = 0;
-    while (trailingBackslashes < text.size()
-           && text.at(text.size() - 1 - trailingBackslashes) == u'\\')
+    while (trailingBackslashes < text.size() && text.at(text.size() - 1 - trailingBackslashes) == u'\\')
         ++trailingBackslashes;
     return u'"' + text + QString(trailingBackslashes, u'\\') + u'"';
 }
 
-QString ToolParameters::spaceless(const QString &text)
+QString ToolParameters::spaceless(const QString& text)
 {
     return bare(QString(text).remove(u' '));
 }
 
-QString ToolParameters::bare(const QString &text)
+QString ToolParameters::bare(const QString& text)
 {
     if (text.isEmpty() || text.contains(u' ') || text.contains(u'\t'))
         return quoted(text);

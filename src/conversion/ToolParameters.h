@@ -21,25 +21,25 @@ struct Step {
     QString product;
 };
 // The steps of all three tools, in the order of ToolSet::Roles.
-std::array<Step, ToolSet::Roles.size()> steps(const ConversionRequest &request, const IntermediateNames &names);
+std::array<Step, ToolSet::Roles.size()> steps(const ConversionRequest& request, const IntermediateNames& names);
 
 // "I" start end -d "F." -o "stem": start and end in splitter form, F the
 // output's folder, so the cut section lands beside the output file.
-QString splitter(const ConversionRequest &request, const IntermediateNames &names);
+QString splitter(const ConversionRequest& request, const IntermediateNames& names);
 // "cut" "faded" fade h 0:<fade-in> 0 0:<fade-out>
-QString fader(const ConversionRequest &request, const IntermediateNames &names);
+QString fader(const ConversionRequest& request, const IntermediateNames& names);
 // -i "faded" -c:a libfdk_aac "encoded"
-QString converter(const IntermediateNames &names);
+QString converter(const IntermediateNames& names);
 
 // The text in double quotes, with a run of backslashes at its end doubled so
 // that it cannot escape the closing quote.
-QString quoted(const QString &text);
+QString quoted(const QString& text);
 // The text as it is, or quoted() when it is empty or holds a space or a tab,
 // so it still stays one argument.
-QString bare(const QString &text);
+QString bare(const QString& text);
 // A time or fade text as the tools get it: without its spaces, which the time reader
 // reads as nothing, so " 0:20" and "0 : 20" both give 0.20. Checked texts then need no
 // quotes; bare() still keeps an unchecked one a single argument.
-QString spaceless(const QString &text);
+QString spaceless(const QString& text);
 
 } // namespace ToolParameters

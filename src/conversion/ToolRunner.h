@@ -15,7 +15,7 @@ namespace ToolRunner {
 
 // The parameter string reaches the tool as its command line, split into arguments
 // by the Windows convention. The tool gets no input and shows no window.
-ToolOutcome RunElevatedAndWait(QObject* owner, const QString& program,
-                                      const QString& parameters, const TerminationFlag& termination);
+ToolOutcome RunElevatedAndWait(QObject* owner, const QString& program, const QString& parameters,
+                               const TerminationFlag& termination);
 
 } // namespace ToolRunner

@@ -15,8 +15,8 @@ constexpr int StopGraceMs = 2000;
 
 QString lastLineOf(const QByteArray& output)
 {
-    const QStringList lines = QString::fromLocal8Bit(output).split(QRegularExpression(QStringLiteral("[\r\n]")),
-                                                                   Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromLocal8Bit(output).split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts);
     for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
         const QString trimmed = line->trimmed();
         if (!trimmed.isEmpty())
@@ -36,8 +36,8 @@ void stop(QProcess& process)
 
 } // namespace
 
-ToolOutcome ToolRunner::RunElevatedAndWait(QObject* /*owner*/, const QString& program,
-                                           const QString& parameters, const TerminationFlag& termination)
+ToolOutcome ToolRunner::RunElevatedAndWait(QObject* /*owner*/, const QString& program, const QString& parameters,
+                                           const TerminationFlag& termination)
 {
     // Tools run with the program's own rights: there is nothing to elevate to here.
     ToolOutcome outcome;

@@ -6,12 +6,12 @@
 #include <QEventLoop>
 #include <QWidget>
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 // Not built on the project's Linux machines: keep it small and close to the Win32 calls.
-ToolOutcome ToolRunner::RunElevatedAndWait(QObject* owner, const QString& program,
-                                           const QString& parameters, const TerminationFlag& termination)
+ToolOutcome ToolRunner::RunElevatedAndWait(QObject* owner, const QString& program, const QString& parameters,
+                                           const TerminationFlag& termination)
 {
     ToolOutcome outcome;
     if (termination.isSet()) {
@@ -29,7 +29,7 @@ ToolOutcome ToolRunner::RunElevatedAndWait(QObject* owner, const QString& progra
     info.lpParameters = parameters.isEmpty() ? nullptr : reinterpret_cast<LPCWSTR>(parameters.utf16());
     info.nShow = SW_HIDE;
     if (!ShellExecuteExW(&info) || !info.hProcess)
-        return outcome;  // NotStarted
+        return outcome; // NotStarted
 
     // Sleep until the process ends or a window message arrives; never spin.
     for (;;) {

@@ -13,7 +13,7 @@ static_assert([] {
     return true;
 }());
 
-ToolSet ToolSet::inFolder(const QString &programFolder, PathStyle style)
+ToolSet ToolSet::inFolder(const QString& programFolder, PathStyle style)
 {
     const PathPieces pieces(style);
     QString folder = programFolder;
@@ -24,7 +24,7 @@ ToolSet ToolSet::inFolder(const QString &programFolder, PathStyle style)
         folder += pieces.separator();
 
     ToolSet tools;
-    for (const RoleEntry &entry : Roles) {
+    for (const RoleEntry& entry : Roles) {
         QString location = entry.location.toString();
         if (style == PathStyle::Windows)
             location = location.replace(u'/', u'\\') + QStringLiteral(".exe");

@@ -32,7 +32,7 @@ public:
     }};
 
     // The tools under the given program folder, spelled in the given style.
-    static ToolSet inFolder(const QString &programFolder, PathStyle style);
+    static ToolSet inFolder(const QString& programFolder, PathStyle style);
     // The tools beside the running program.
     static ToolSet forRunningProgram();
 

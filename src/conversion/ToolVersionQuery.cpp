@@ -3,7 +3,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-ToolVersionQuery::ToolVersionQuery(const ToolSet& tools, QObject* parent) : QObject(parent), tools_(tools) {}
+ToolVersionQuery::ToolVersionQuery(const ToolSet& tools, QObject* parent) : QObject(parent), tools_(tools)
+{}
 
 ToolVersionQuery::~ToolVersionQuery()
 {

@@ -9,7 +9,7 @@ bool isBlank(QChar c)
 
 } // namespace
 
-QStringList WindowsCommandLine::split(const QString &parameters)
+QStringList WindowsCommandLine::split(const QString& parameters)
 {
     QStringList arguments;
     const qsizetype size = parameters.size();

@@ -9,6 +9,6 @@
 // and "" inside a quoted part is a literal quote.
 namespace WindowsCommandLine {
 
-QStringList split(const QString &parameters);
+QStringList split(const QString& parameters);
 
 } // namespace WindowsCommandLine

@@ -5,10 +5,10 @@ namespace {
 // Entries the palette and the drawing rely on; a style without one of them is refused
 // rather than drawn with holes.
 const QStringList RequiredColors = {
-    "Window", "GenericBackground", "Border", "Edit", "EditDisabled", "ListBox", "ButtonNormal", "ButtonHot",
-    "ButtonPressed", "ButtonFocused", "ButtonDisabled", "FocusEffect", "clBtnHighlight",
-    "clBtnShadow", "clWindowFrame", "clScrollBar", "clHighlight", "clWindowText",
-    "clBtnText", "clGrayText",
+    "Window",         "GenericBackground", "Border",         "Edit",          "EditDisabled",
+    "ListBox",        "ButtonNormal",      "ButtonHot",      "ButtonPressed", "ButtonFocused",
+    "ButtonDisabled", "FocusEffect",       "clBtnHighlight", "clBtnShadow",   "clWindowFrame",
+    "clScrollBar",    "clHighlight",       "clWindowText",   "clBtnText",     "clGrayText",
 };
 const QStringList RequiredTextColors = {"Normal", "PopupMenuItem", "Disabled", "DisabledGroupCaption"};
 
@@ -97,8 +97,7 @@ QPalette VisualStyle::palette() const
 
     const QColor disabledText = textColor("Disabled");
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
-                                     QPalette::HighlightedText, QPalette::ToolTipText,
-                                     QPalette::PlaceholderText})
+                                     QPalette::HighlightedText, QPalette::ToolTipText, QPalette::PlaceholderText})
         p.setColor(QPalette::Disabled, role, disabledText);
     p.setColor(QPalette::Disabled, QPalette::Base, color("EditDisabled"));
     p.setColor(QPalette::Disabled, QPalette::Button, color("ButtonDisabled"));

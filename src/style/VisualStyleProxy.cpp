@@ -9,8 +9,7 @@ namespace {
 
 // A filled panel with a one-pixel outline on the pixel grid; interior pixels get exactly
 // the fill colour.
-void drawPanel(QPainter* painter, const QRect& rect, const QColor& fill, const QColor& outline,
-               qreal radius)
+void drawPanel(QPainter* painter, const QRect& rect, const QColor& fill, const QColor& outline, qreal radius)
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, radius > 0);
@@ -53,7 +52,8 @@ void drawArrow(QPainter* painter, const QRect& rect, Qt::ArrowType type, const Q
 } // namespace
 
 VisualStyleProxy::VisualStyleProxy(const VisualStyle& style, QObject* parent)
-    : QProxyStyle(QStringLiteral("Fusion")), style_(style)
+    : QProxyStyle(QStringLiteral("Fusion"))
+    , style_(style)
 {
     setParent(parent);
 }
@@ -115,8 +115,8 @@ void VisualStyleProxy::unpolish(QWidget* widget)
     QProxyStyle::unpolish(widget);
 }
 
-void VisualStyleProxy::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
-                                     QPainter* painter, const QWidget* widget) const
+void VisualStyleProxy::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                     const QWidget* widget) const
 {
     const State state = option->state;
     // Fields are always "sunken"; that is their shape, not a press.
@@ -133,8 +133,8 @@ void VisualStyleProxy::drawPrimitive(PrimitiveElement element, const QStyleOptio
         return;
     case PE_PanelLineEdit:
         if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option); frame && frame->lineWidth > 0)
-            drawPanel(painter, option->rect, option->palette.base().color(),
-                      elementColor(Element::Outline, fieldState), 0);
+            drawPanel(painter, option->rect, option->palette.base().color(), elementColor(Element::Outline, fieldState),
+                      0);
         else
             painter->fillRect(option->rect, option->palette.base());
         return;
@@ -152,8 +152,7 @@ void VisualStyleProxy::drawPrimitive(PrimitiveElement element, const QStyleOptio
         return;
     case PE_IndicatorCheckBox: {
         const QRect box = option->rect;
-        drawPanel(painter, box, elementColor(Element::CheckBoxFace, state),
-                  elementColor(Element::Outline, state), 2);
+        drawPanel(painter, box, elementColor(Element::CheckBoxFace, state), elementColor(Element::Outline, state), 2);
         const QColor mark = option->palette.text().color();
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
@@ -166,8 +165,7 @@ void VisualStyleProxy::drawPrimitive(PrimitiveElement element, const QStyleOptio
             check.moveTo(r.left() + r.width() * 0.24, r.top() + r.height() * 0.52);
             check.lineTo(r.left() + r.width() * 0.43, r.top() + r.height() * 0.72);
             check.lineTo(r.left() + r.width() * 0.77, r.top() + r.height() * 0.30);
-            painter->setPen(QPen(mark, qMax(1.5, r.height() * 0.14), Qt::SolidLine, Qt::RoundCap,
-                                 Qt::RoundJoin));
+            painter->setPen(QPen(mark, qMax(1.5, r.height() * 0.14), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             painter->setBrush(Qt::NoBrush);
             painter->drawPath(check);
         }
@@ -179,8 +177,8 @@ void VisualStyleProxy::drawPrimitive(PrimitiveElement element, const QStyleOptio
     }
 }
 
-void VisualStyleProxy::drawControl(ControlElement element, const QStyleOption* option,
-                                   QPainter* painter, const QWidget* widget) const
+void VisualStyleProxy::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                                   const QWidget* widget) const
 {
     if (element == CE_PushButton) {
         // Bevel and label only: the focused fill already shows the focus, a focus rectangle
@@ -211,8 +209,8 @@ namespace {
 constexpr int GroupCaptionIndent = 8;
 }
 
-void VisualStyleProxy::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                                          QPainter* painter, const QWidget* widget) const
+void VisualStyleProxy::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                          const QWidget* widget) const
 {
     if (control == CC_ScrollBar) {
         if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
@@ -258,8 +256,7 @@ QRect VisualStyleProxy::subControlRect(ComplexControl control, const QStyleOptio
     return rect;
 }
 
-void VisualStyleProxy::drawScrollBar(const QStyleOptionSlider* bar, QPainter* painter,
-                                     const QWidget* widget) const
+void VisualStyleProxy::drawScrollBar(const QStyleOptionSlider* bar, QPainter* painter, const QWidget* widget) const
 {
     painter->fillRect(bar->rect, style_.color("GenericBackground"));
     // A pressed page area darkens, as the system's scroll bars do.
@@ -282,8 +279,7 @@ void VisualStyleProxy::drawScrollBar(const QStyleOptionSlider* bar, QPainter* pa
         State state = movable ? (bar->state & State_Enabled) : State_None;
         if (bar->activeSubControls & part)
             state |= bar->state & (State_MouseOver | State_Sunken);
-        drawPanel(painter, rect, elementColor(Element::ButtonFace, state),
-                  elementColor(Element::Outline, state), 2);
+        drawPanel(painter, rect, elementColor(Element::ButtonFace, state), elementColor(Element::Outline, state), 2);
         if (part != SC_ScrollBarSlider)
             drawArrow(painter, rect, part == SC_ScrollBarSubLine ? subArrow : addArrow,
                       state & State_Enabled ? style_.color("clBtnText") : style_.textColor("Disabled"));

@@ -32,14 +32,13 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                            QPainter* painter, const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget = nullptr) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
                          const QWidget* widget = nullptr) const override;
 
 private:
-    void drawScrollBar(const QStyleOptionSlider* bar, QPainter* painter,
-                       const QWidget* widget) const;
+    void drawScrollBar(const QStyleOptionSlider* bar, QPainter* painter, const QWidget* widget) const;
 
     VisualStyle style_;
 };

@@ -30,8 +30,7 @@ int main(int argc, char* argv[])
     std::ifstream in(argv[1], std::ios::binary);
     if (!in)
         return fail(std::string("cannot read ") + argv[1]);
-    const std::vector<unsigned char> source((std::istreambuf_iterator<char>(in)),
-                                            std::istreambuf_iterator<char>());
+    const std::vector<unsigned char> source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 
     uLongf packedSize = compressBound(source.size());
     std::vector<unsigned char> packed(packedSize);

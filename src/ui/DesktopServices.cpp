@@ -20,8 +20,7 @@ bool DesktopServices::execute(QWidget* owner, FileDialog& settings)
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.confirmOverwrite());
     // Show the filter's name exactly as given; the pattern travels in parentheses.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilter(settings.filterName() + QStringLiteral(" (") + settings.filterPattern()
-                         + QLatin1Char(')'));
+    dialog.setNameFilter(settings.filterName() + QStringLiteral(" (") + settings.filterPattern() + QLatin1Char(')'));
     dialog.setDefaultSuffix(settings.defaultSuffix());
     if (!settings.fileName().isEmpty())
         dialog.selectFile(settings.fileName());
@@ -32,8 +31,7 @@ bool DesktopServices::execute(QWidget* owner, FileDialog& settings)
     return true;
 }
 
-void DesktopServices::showError(QWidget* owner, const QString& caption, const QString& text,
-                                const QString& buttonText)
+void DesktopServices::showError(QWidget* owner, const QString& caption, const QString& text, const QString& buttonText)
 {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::NoButton, owner);
     QPushButton* button = box.addButton(buttonText, QMessageBox::AcceptRole);

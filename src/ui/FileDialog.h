@@ -8,12 +8,13 @@ class FileDialog {
 public:
     enum class Mode { Open, Save };
 
-    FileDialog(Mode mode, QString filterName, QString filterPattern, QString defaultSuffix,
-               bool confirmOverwrite)
-        : mode_(mode), filterName_(std::move(filterName)), filterPattern_(std::move(filterPattern)),
-          defaultSuffix_(std::move(defaultSuffix)), confirmOverwrite_(confirmOverwrite)
-    {
-    }
+    FileDialog(Mode mode, QString filterName, QString filterPattern, QString defaultSuffix, bool confirmOverwrite)
+        : mode_(mode)
+        , filterName_(std::move(filterName))
+        , filterPattern_(std::move(filterPattern))
+        , defaultSuffix_(std::move(defaultSuffix))
+        , confirmOverwrite_(confirmOverwrite)
+    {}
 
     Mode mode() const { return mode_; }
     const QString& filterName() const { return filterName_; }

@@ -2,21 +2,21 @@
 #include "ui_TForm1.h"
 
 #include "ClickLabel.h"
+#include "ConversionError.h"
 #include "ConversionRun.h"
 #include "ErrorReport.h"
 #include "LayoutProperties.h"
 #include "PathPieces.h"
 #include "PlatformServices.h"
 #include "RequestCheck.h"
-#include "ConversionError.h"
 #include "TabtFrm.h"
 #include "TerminationFlag.h"
 #include "TimeReader.h"
 #include "ToolSet.h"
 
 #include <QCloseEvent>
-#include <QDropEvent>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -25,8 +25,8 @@
 
 namespace {
 
-const QString StatusNotice = QStringLiteral(
-    "Tovalin 2.2 \u2014 free ringtone maker. Your music stays on your computer.");
+const QString StatusNotice =
+    QStringLiteral("Tovalin 2.2 \u2014 free ringtone maker. Your music stays on your computer.");
 
 // The window has no maximise button and cannot be resized.
 constexpr Qt::WindowFlags MainWindowFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -34,17 +34,16 @@ constexpr Qt::WindowFlags MainWindowFlags = Qt::Window | Qt::WindowTitleHint | Q
 
 } // namespace
 
-TForm1::TForm1(PlatformServices& services, TerminationFlag& termination, ErrorReport& errors,
-               QUrl donationPage, QWidget* parent)
+TForm1::TForm1(PlatformServices& services, TerminationFlag& termination, ErrorReport& errors, QUrl donationPage,
+               QWidget* parent)
     : QWidget(parent, MainWindowFlags)
     , ui(std::make_unique<Ui::TForm1>())
     , services_(services)
     , termination_(termination)
     , donationPage_(std::move(donationPage))
-    , open(FileDialog::Mode::Open, QStringLiteral("MP3 Audio Files (*.mp3)"), QStringLiteral("*.mp3"),
-           QString(), false)
-    , save(FileDialog::Mode::Save, QStringLiteral("Apple Ringtone"), QStringLiteral("*.m4r"),
-           QStringLiteral("m4r"), true)
+    , open(FileDialog::Mode::Open, QStringLiteral("MP3 Audio Files (*.mp3)"), QStringLiteral("*.mp3"), QString(), false)
+    , save(FileDialog::Mode::Save, QStringLiteral("Apple Ringtone"), QStringLiteral("*.m4r"), QStringLiteral("m4r"),
+           true)
 {
     ui->setupUi(this);
     LayoutProperties::apply(this);
@@ -78,8 +77,8 @@ void TForm1::showCentred()
 
 void TForm1::ConvertClick()
 {
-    const ConversionRequest request{ui->Edit1->text(),     ui->Edit2->text(),      ui->startTime->text(),
-                                    ui->endTime->text(),   ui->fadeInTime->text(), ui->fadeOutTime->text()};
+    const ConversionRequest request{ui->Edit1->text(),   ui->Edit2->text(),      ui->startTime->text(),
+                                    ui->endTime->text(), ui->fadeInTime->text(), ui->fadeOutTime->text()};
     // An invalid time is not caught here: the application's error report shows it.
     CheckedRequest checked;
     try {

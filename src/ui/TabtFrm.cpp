@@ -12,8 +12,8 @@
 namespace {
 
 // A fixed dialog frame with the system menu and close box only.
-constexpr Qt::WindowFlags AboutWindowFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                                             | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags AboutWindowFlags =
+    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 // How the tool list names each tool, and the system it was built for.
 constexpr std::array<QStringView, ToolSet::Roles.size()> ToolNames{u"libmp3splt", u"sox", u"FFmpeg"};
@@ -47,7 +47,8 @@ TabtFrm::TabtFrm(PlatformServices& services, ErrorReport& errors, QUrl donationP
     ui->setupUi(this);
     LayoutProperties::apply(this);
     for (const ToolSet::RoleEntry& entry : ToolSet::Roles)
-        toolLines_[std::size_t(entry.role)] = ToolNames[std::size_t(entry.role)].toString() + QStringLiteral(" version \u2026");
+        toolLines_[std::size_t(entry.role)] =
+            ToolNames[std::size_t(entry.role)].toString() + QStringLiteral(" version \u2026");
     ui->Memo1->setPlainText(toolList(toolLines_));
     errors.route(ui->Button1, &QPushButton::clicked, this, &TabtFrm::Button1Click);
     errors.route(ui->Button2, &QPushButton::clicked, this, &TabtFrm::Button2Click);
@@ -91,7 +92,8 @@ QString TabtFrm::toolList(const std::array<QString, ToolSet::Roles.size()>& line
         lines[std::size_t(ToolSet::Role::Fader)],
         QString(),
         lines[std::size_t(ToolSet::Role::Converter)],
-    }.join(QLatin1Char('\n'));
+    }
+        .join(QLatin1Char('\n'));
 }
 
 void TabtFrm::showModal()

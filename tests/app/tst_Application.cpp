@@ -8,9 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QPushButton>
 #include <QStyle>
+#include <QTemporaryDir>
 
 #include <stdexcept>
 
@@ -77,8 +77,8 @@ private slots:
 
     void startFile_data()
     {
-        QTest::addColumn<QStringList>("arguments");  // after the program; "@" is a scratch folder
-        QTest::addColumn<QString>("file");           // expected, relative to the scratch folder
+        QTest::addColumn<QStringList>("arguments"); // after the program; "@" is a scratch folder
+        QTest::addColumn<QString>("file");          // expected, relative to the scratch folder
         QTest::newRow("none") << QStringList{} << "";
         QTest::newRow("an MP3") << QStringList{"@/a song.mp3"} << "a song.mp3";
         QTest::newRow("relative to the current folder") << QStringList{"a song.mp3"} << "a song.mp3";
@@ -179,9 +179,9 @@ private slots:
         QVERIFY(!app->termination().isSet());
         QTimer::singleShot(0, &form, [&] {
             QVERIFY(form.close());
-            QVERIFY(!app->termination().isSet());  // a request, taken from the queue
+            QVERIFY(!app->termination().isSet()); // a request, taken from the queue
         });
-        QCOMPARE(QCoreApplication::exec(), 0);  // the program's event loop ends at once
+        QCOMPARE(QCoreApplication::exec(), 0); // the program's event loop ends at once
         QVERIFY(app->termination().isSet());
     }
 };

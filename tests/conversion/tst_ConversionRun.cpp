@@ -68,8 +68,8 @@ private slots:
     {
         QVERIFY(dir.isValid());
         song = dir.filePath(QStringLiteral("song.mp3"));
-        QCOMPARE(QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "44100", "-c", "2", song, "synth", "45",
-                                                           "sine", "440"}),
+        QCOMPARE(QProcess::execute(QStringLiteral("sox"),
+                                   {"-n", "-r", "44100", "-c", "2", song, "synth", "45", "sine", "440"}),
                  0);
     }
 
@@ -82,9 +82,8 @@ private slots:
         QTest::addColumn<QByteArray>("standinError");
         QTest::addColumn<QStringList>("tail");
 
-        QTest::newRow("splitter missing") << QStringList{Missing, Real, Real} << "0:35" << QByteArray()
-                                          << QByteArray() << QByteArray()
-                                          << QStringList{"Error: the splitter could not be started."};
+        QTest::newRow("splitter missing") << QStringList{Missing, Real, Real} << "0:35" << QByteArray() << QByteArray()
+                                          << QByteArray() << QStringList{"Error: the splitter could not be started."};
         QTest::newRow("splitter makes nothing")
             << QStringList{Standin, Real, Real} << "0:35" << QByteArray() << QByteArray() << QByteArray()
             << QStringList{"Error: the splitter did not produce %out/ring.mp3."};
@@ -96,9 +95,9 @@ private slots:
             << QStringList{Real, Standin, Real} << "0:35" << QByteArray("2") << QByteArray()
             << QByteArray("sox FAIL fade: usage\n")
             << QStringList{"Error: the fader failed (exit status 2).", "sox FAIL fade: usage"};
-        QTest::newRow("converter crashes") << QStringList{Real, Real, Standin} << "0:35" << QByteArray()
-                                           << QByteArray("SEGV") << QByteArray()
-                                           << QStringList{"Error: the converter failed (it crashed)."};
+        QTest::newRow("converter crashes")
+            << QStringList{Real, Real, Standin} << "0:35" << QByteArray() << QByteArray("SEGV") << QByteArray()
+            << QStringList{"Error: the converter failed (it crashed)."};
         QTest::newRow("converter makes nothing")
             << QStringList{Real, Real, Standin} << "0:35" << QByteArray() << QByteArray() << QByteArray()
             << QStringList{"Error: the converter did not produce %out/ring.m4a."};
@@ -118,8 +117,12 @@ private slots:
 
         const QString out = dir.filePath(QStringLiteral("out-%1").arg(QTest::currentDataTag()).replace(' ', '-'));
         QVERIFY(QDir().mkpath(out));
-        const ConversionRequest request{song, out + QStringLiteral("/ring.m4r"), QStringLiteral("0:20"), end,
-                                        QStringLiteral("5"), QStringLiteral("5")};
+        const ConversionRequest request{song,
+                                        out + QStringLiteral("/ring.m4r"),
+                                        QStringLiteral("0:20"),
+                                        end,
+                                        QStringLiteral("5"),
+                                        QStringLiteral("5")};
         RecordingView view;
         TerminationFlag termination;
         ConversionRun run(view, termination);
@@ -132,7 +135,7 @@ private slots:
         QVERIFY(view.log.first().startsWith(QStringLiteral("Initializing splitter parameters: ")));
         QCOMPARE(view.convertEnabled, QList<bool>({false, true}));
         QVERIFY(view.revealed.isEmpty());
-        QCOMPARE(filesIn(out), QStringList());  // no intermediate file and no output
+        QCOMPARE(filesIn(out), QStringList()); // no intermediate file and no output
     }
 
     // The ringtone's length, read from its header to tell a section that ran past the
@@ -140,7 +143,7 @@ private slots:
     void ringtoneLength_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<double>("seconds");  // -1: no length can be read
+        QTest::addColumn<double>("seconds"); // -1: no length can be read
         QTest::newRow("converter's file, header last") << "ffmpeg-moov-last" << 0.1;
         QTest::newRow("converter's file, header first") << "ffmpeg-moov-first" << 0.1;
         QTest::newRow("64-bit header") << "version-1-header" << 30.0;
@@ -175,8 +178,8 @@ private slots:
         RecordingView view;
         TerminationFlag termination;
         ConversionRun run(view, termination);
-        const ConversionRequest request{song, output, QStringLiteral("0:20"), QStringLiteral("0:35"),
-                                        QStringLiteral("5"), QStringLiteral("5")};
+        const ConversionRequest request{
+            song, output, QStringLiteral("0:20"), QStringLiteral("0:35"), QStringLiteral("5"), QStringLiteral("5")};
         QCOMPARE(run.execute({request, 15}, toolsOf(QStringLiteral("blocked-tools"), {Real, Real, Real})),
                  ConversionRun::Result::Failed);
 
@@ -184,7 +187,7 @@ private slots:
         QCOMPARE(view.log.size(), 11);
         QCOMPARE(view.log.at(6), QStringLiteral("Removing temporary files."));
         QCOMPARE(view.log.at(7), QStringLiteral("Error: %1 could not be renamed to %2.").arg(encoded, output));
-        QVERIFY(!view.log.at(8).isEmpty());  // the system's reason
+        QVERIFY(!view.log.at(8).isEmpty()); // the system's reason
         QCOMPARE(view.log.mid(9), QStringList({"The ringtone was kept as " + encoded + ".", "Conversion failed."}));
         QCOMPARE(filesIn(out), QStringList{QStringLiteral("ring.m4a")});
         QVERIFY(QFileInfo(output).isDir());

@@ -1,5 +1,5 @@
-#include "ConversionRequest.h"
 #include "ConversionError.h"
+#include "ConversionRequest.h"
 #include "RequestCheck.h"
 #include "TimeLocale.h"
 
@@ -26,7 +26,7 @@ void RequestCheckTest::initTestCase()
 {
     QVERIFY(dir_.isValid());
     QVERIFY(QDir(dir_.path()).mkdir("Music"));
-    for (const char *name : {"Music/song.mp3", "Music/other.mp3"}) {
+    for (const char* name : {"Music/song.mp3", "Music/other.mp3"}) {
         QFile file(dir_.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
@@ -39,8 +39,8 @@ void RequestCheckTest::checksInOrder_data()
 {
     QTest::addColumn<ConversionRequest>("request");
     QTest::addColumn<TimeLocale>("locale");
-    QTest::addColumn<QString>("error"); // empty when accepted
-    QTest::addColumn<bool>("refusal");  // a refusal rather than an invalid time
+    QTest::addColumn<QString>("error");       // empty when accepted
+    QTest::addColumn<bool>("refusal");        // a refusal rather than an invalid time
     QTest::addColumn<QStringList>("checked"); // when accepted: section seconds, fade-in, fade-out as the tools get them
 
     const TimeLocale en;
@@ -50,39 +50,74 @@ void RequestCheckTest::checksInOrder_data()
     const QString notLater = "The end time must be later than the start time.";
     const QString fade = "'%1' is not a valid fade length.";
     const QString fades = "Fade in and fade out (%1 together) are longer than the section (%2).";
-    QTest::newRow("initial values") << ConversionRequest{"in.mp3", "out.m4r", "0:20", "0:50", "5", "5"} << en << "" << false << QStringList{"30", "5", "5"};
-    QTest::newRow("empty paths pass") << ConversionRequest{"", "", "0:20", "0:50", "0", "0"} << en << "" << false << QStringList{"30", "0", "0"};
-    QTest::newRow("start before quotes") << ConversionRequest{"a\"", "a\"", "x", "y", "5", "5"} << en << "'x' is not a valid time" << false << QStringList();
-    QTest::newRow("end before quotes") << ConversionRequest{"a\"", "a\"", "0:20", "y", "5", "5"} << en << "'y' is not a valid time" << false << QStringList();
-    QTest::newRow("length before quotes") << ConversionRequest{"a\"", "a\"", "0:05", "0:46", "5", "5"} << en << "Selected playback duration is too long. Maximum duration is 40 seconds." << true << QStringList();
-    QTest::newRow("length before order") << ConversionRequest{"a", "b", "0:05", "0:46", "x", "5"} << en << "Selected playback duration is too long. Maximum duration is 40 seconds." << true << QStringList();
-    QTest::newRow("order before fades") << ConversionRequest{"a", "b", "0:50", "0:20", "x", "5"} << en << notLater << true << QStringList();
-    QTest::newRow("fade-in before fade-out") << ConversionRequest{"a", "b", "0:20", "0:50", "-1", "x"} << en << fade.arg("-1") << true << QStringList();
-    QTest::newRow("fade-out") << ConversionRequest{"a", "b", "0:20", "0:50", "5", "0:05"} << en << fade.arg("0:05") << true << QStringList();
-    QTest::newRow("empty fade") << ConversionRequest{"a", "b", "0:20", "0:50", "", "5"} << en << fade.arg("") << true << QStringList();
-    QTest::newRow("fade of spaces") << ConversionRequest{"a", "b", "0:20", "0:50", "  ", "5"} << en << fade.arg("  ") << true << QStringList();
-    QTest::newRow("space inside a fade") << ConversionRequest{"a", "b", "0:20", "0:50", "1 0", "5"} << en << fade.arg("1 0") << true << QStringList();
-    QTest::newRow("tab around a fade") << ConversionRequest{"a", "b", "0:20", "0:50", "5\t", "5"} << en << fade.arg("5\t") << true << QStringList();
-    QTest::newRow("fade with a sign") << ConversionRequest{"a", "b", "0:20", "0:50", "+5", "5"} << en << fade.arg("+5") << true << QStringList();
-    QTest::newRow("fade without digits after the point") << ConversionRequest{"a", "b", "0:20", "0:50", "5.", "5"} << en << fade.arg("5.") << true << QStringList();
-    QTest::newRow("fade without digits before the point") << ConversionRequest{"a", "b", "0:20", "0:50", ".5", "5"} << en << fade.arg(".5") << true << QStringList();
-    QTest::newRow("fade with an exponent") << ConversionRequest{"a", "b", "0:20", "0:50", "1e1", "5"} << en << fade.arg("1e1") << true << QStringList();
-    QTest::newRow("non-ASCII digits") << ConversionRequest{"a", "b", "0:20", "0:50", "\u0665", "5"} << en << fade.arg("\u0665") << true << QStringList();
-    QTest::newRow("fade quote") << ConversionRequest{"a", "b", "0:20", "0:50", "5\" -y", "5\""} << en << fade.arg("5\" -y") << true << QStringList();
-    QTest::newRow("spaces around fades") << ConversionRequest{"a", "b", " 0:20", "0 : 50 ", " 3 ", "2.5 "} << en << "" << false << QStringList{"30", "3", "2.5"};
-    QTest::newRow("comma locale") << ConversionRequest{"a", "b", "0:20", "0:50", "2,5", "0.5"} << comma << "" << false << QStringList{"30", "2.5", "0.5"};
-    QTest::newRow("comma in an English locale") << ConversionRequest{"a", "b", "0:20", "0:50", "2,5", "5"} << en << fade.arg("2,5") << true << QStringList();
-    QTest::newRow("fades fill the section") << ConversionRequest{"a", "b", "0:20", "0:30", "5", "5"} << en << "" << false << QStringList{"10", "5", "5"};
-    QTest::newRow("fades in tenths fill it") << ConversionRequest{"a", "b", "0:20", "0:20:30", "0.1", "0.2"} << en << "" << false << QStringList{"0.3", "0.1", "0.2"};
-    QTest::newRow("fades longer than the section") << ConversionRequest{"a", "b", "0:20", "0:28", "5", "5"} << en << fades.arg("10 seconds", "8 seconds") << true << QStringList();
-    QTest::newRow("fades longer, in hundredths") << ConversionRequest{"a", "b", "0:20", "0:21:50", "0,75", "1"} << comma << fades.arg("1,75 seconds", "1,5 seconds") << true << QStringList();
-    QTest::newRow("one second together") << ConversionRequest{"a", "b", "0:20", "0:20:50", "1", "0"} << en << fades.arg("1 second", "0.5 seconds") << true << QStringList();
-    QTest::newRow("overlong fade") << ConversionRequest{"a", "b", "0:20", "0:50", QString(400, '9'), "0"} << en << fades.arg("inf seconds", "30 seconds") << true << QStringList();
-    QTest::newRow("fades before quotes") << ConversionRequest{"a\"", "a\"", "0:20", "0:28", "5", "5"} << en << fades.arg("10 seconds", "8 seconds") << true << QStringList();
-    QTest::newRow("input quote first") << ConversionRequest{"a\"", "b\"", "0:20", "0:50", "5", "5"} << en << quote.arg("a\"") << true << QStringList();
-    QTest::newRow("output quote") << ConversionRequest{"a", "\"b\"", "0:20", "0:50", "5", "5"} << en << quote.arg("\"b\"") << true << QStringList();
-    QTest::newRow("quotes before same file") << ConversionRequest{"a\"", "a\"", "0:20", "0:50", "5", "5"} << en << quote.arg("a\"") << true << QStringList();
-    QTest::newRow("output is input") << ConversionRequest{"Music/song.mp3", "Music/song.mp3", "0:20", "0:50", "5", "5"} << en << same << true << QStringList();
+    QTest::newRow("initial values") << ConversionRequest{"in.mp3", "out.m4r", "0:20", "0:50", "5", "5"} << en << ""
+                                    << false << QStringList{"30", "5", "5"};
+    QTest::newRow("empty paths pass") << ConversionRequest{"", "", "0:20", "0:50", "0", "0"} << en << "" << false
+                                      << QStringList{"30", "0", "0"};
+    QTest::newRow("start before quotes") << ConversionRequest{"a\"", "a\"", "x", "y", "5", "5"} << en
+                                         << "'x' is not a valid time" << false << QStringList();
+    QTest::newRow("end before quotes") << ConversionRequest{"a\"", "a\"", "0:20", "y", "5", "5"} << en
+                                       << "'y' is not a valid time" << false << QStringList();
+    QTest::newRow("length before quotes")
+        << ConversionRequest{"a\"", "a\"", "0:05", "0:46", "5", "5"} << en
+        << "Selected playback duration is too long. Maximum duration is 40 seconds." << true << QStringList();
+    QTest::newRow("length before order") << ConversionRequest{"a", "b", "0:05", "0:46", "x", "5"} << en
+                                         << "Selected playback duration is too long. Maximum duration is 40 seconds."
+                                         << true << QStringList();
+    QTest::newRow("order before fades") << ConversionRequest{"a", "b", "0:50", "0:20", "x", "5"} << en << notLater
+                                        << true << QStringList();
+    QTest::newRow("fade-in before fade-out")
+        << ConversionRequest{"a", "b", "0:20", "0:50", "-1", "x"} << en << fade.arg("-1") << true << QStringList();
+    QTest::newRow("fade-out") << ConversionRequest{"a", "b", "0:20", "0:50", "5", "0:05"} << en << fade.arg("0:05")
+                              << true << QStringList();
+    QTest::newRow("empty fade") << ConversionRequest{"a", "b", "0:20", "0:50", "", "5"} << en << fade.arg("") << true
+                                << QStringList();
+    QTest::newRow("fade of spaces") << ConversionRequest{"a", "b", "0:20", "0:50", "  ", "5"} << en << fade.arg("  ")
+                                    << true << QStringList();
+    QTest::newRow("space inside a fade") << ConversionRequest{"a", "b", "0:20", "0:50", "1 0", "5"} << en
+                                         << fade.arg("1 0") << true << QStringList();
+    QTest::newRow("tab around a fade") << ConversionRequest{"a", "b", "0:20", "0:50", "5\t", "5"} << en
+                                       << fade.arg("5\t") << true << QStringList();
+    QTest::newRow("fade with a sign") << ConversionRequest{"a", "b", "0:20", "0:50", "+5", "5"} << en << fade.arg("+5")
+                                      << true << QStringList();
+    QTest::newRow("fade without digits after the point")
+        << ConversionRequest{"a", "b", "0:20", "0:50", "5.", "5"} << en << fade.arg("5.") << true << QStringList();
+    QTest::newRow("fade without digits before the point")
+        << ConversionRequest{"a", "b", "0:20", "0:50", ".5", "5"} << en << fade.arg(".5") << true << QStringList();
+    QTest::newRow("fade with an exponent")
+        << ConversionRequest{"a", "b", "0:20", "0:50", "1e1", "5"} << en << fade.arg("1e1") << true << QStringList();
+    QTest::newRow("non-ASCII digits") << ConversionRequest{"a", "b", "0:20", "0:50", "\u0665", "5"} << en
+                                      << fade.arg("\u0665") << true << QStringList();
+    QTest::newRow("fade quote") << ConversionRequest{"a", "b", "0:20", "0:50", "5\" -y", "5\""} << en
+                                << fade.arg("5\" -y") << true << QStringList();
+    QTest::newRow("spaces around fades") << ConversionRequest{"a", "b", " 0:20", "0 : 50 ", " 3 ", "2.5 "} << en << ""
+                                         << false << QStringList{"30", "3", "2.5"};
+    QTest::newRow("comma locale") << ConversionRequest{"a", "b", "0:20", "0:50", "2,5", "0.5"} << comma << "" << false
+                                  << QStringList{"30", "2.5", "0.5"};
+    QTest::newRow("comma in an English locale")
+        << ConversionRequest{"a", "b", "0:20", "0:50", "2,5", "5"} << en << fade.arg("2,5") << true << QStringList();
+    QTest::newRow("fades fill the section")
+        << ConversionRequest{"a", "b", "0:20", "0:30", "5", "5"} << en << "" << false << QStringList{"10", "5", "5"};
+    QTest::newRow("fades in tenths fill it") << ConversionRequest{"a", "b", "0:20", "0:20:30", "0.1", "0.2"} << en << ""
+                                             << false << QStringList{"0.3", "0.1", "0.2"};
+    QTest::newRow("fades longer than the section") << ConversionRequest{"a", "b", "0:20", "0:28", "5", "5"} << en
+                                                   << fades.arg("10 seconds", "8 seconds") << true << QStringList();
+    QTest::newRow("fades longer, in hundredths") << ConversionRequest{"a", "b", "0:20", "0:21:50", "0,75", "1"} << comma
+                                                 << fades.arg("1,75 seconds", "1,5 seconds") << true << QStringList();
+    QTest::newRow("one second together") << ConversionRequest{"a", "b", "0:20", "0:20:50", "1", "0"} << en
+                                         << fades.arg("1 second", "0.5 seconds") << true << QStringList();
+    QTest::newRow("overlong fade") << ConversionRequest{"a", "b", "0:20", "0:50", QString(400, '9'), "0"} << en
+                                   << fades.arg("inf seconds", "30 seconds") << true << QStringList();
+    QTest::newRow("fades before quotes") << ConversionRequest{"a\"", "a\"", "0:20", "0:28", "5", "5"} << en
+                                         << fades.arg("10 seconds", "8 seconds") << true << QStringList();
+    QTest::newRow("input quote first") << ConversionRequest{"a\"", "b\"", "0:20", "0:50", "5", "5"} << en
+                                       << quote.arg("a\"") << true << QStringList();
+    QTest::newRow("output quote") << ConversionRequest{"a", "\"b\"", "0:20", "0:50", "5", "5"} << en
+                                  << quote.arg("\"b\"") << true << QStringList();
+    QTest::newRow("quotes before same file")
+        << ConversionRequest{"a\"", "a\"", "0:20", "0:50", "5", "5"} << en << quote.arg("a\"") << true << QStringList();
+    QTest::newRow("output is input") << ConversionRequest{"Music/song.mp3", "Music/song.mp3", "0:20", "0:50", "5", "5"}
+                                     << en << same << true << QStringList();
 }
 
 void RequestCheckTest::checksInOrder()
@@ -95,18 +130,18 @@ void RequestCheckTest::checksInOrder()
     try {
         const CheckedRequest result = RequestCheck::check(request, TimeReader(locale), PathStyle::Posix);
         QVERIFY2(error.isEmpty(), "accepted");
-        QCOMPARE(QStringList({QString::number(result.sectionSeconds), result.request.fadeInTime,
-                              result.request.fadeOutTime}),
+        QCOMPARE(QStringList(
+                     {QString::number(result.sectionSeconds), result.request.fadeInTime, result.request.fadeOutTime}),
                  checked);
         // Everything else reaches the run as typed.
         ConversionRequest typed = result.request;
         typed.fadeInTime = request.fadeInTime;
         typed.fadeOutTime = request.fadeOutTime;
         QCOMPARE(typed, request);
-    } catch (const InvalidTimeError &e) {
+    } catch (const InvalidTimeError& e) {
         QVERIFY(!refusal);
         QCOMPARE(e.message(), error);
-    } catch (const RequestRefusal &e) {
+    } catch (const RequestRefusal& e) {
         QVERIFY(refusal);
         QCOMPARE(e.message(), error);
     }
@@ -120,16 +155,25 @@ void RequestCheckTest::sameFile_data()
     QTest::addColumn<bool>("same");
 
     const PathStyle posix = PathStyle::Posix;
-    QTest::newRow("identical") << "Music/song.mp3" << "Music/song.mp3" << posix << true;
+    QTest::newRow("identical") << "Music/song.mp3"
+                               << "Music/song.mp3" << posix << true;
     QTest::newRow("relative and absolute") << "Music/song.mp3" << dir_.filePath("Music/song.mp3") << posix << true;
-    QTest::newRow("unclean") << "./Music/../Music//song.mp3" << "Music/song.mp3" << posix << true;
-    QTest::newRow("file link") << "link.mp3" << "Music/song.mp3" << posix << true;
-    QTest::newRow("folder link") << "Linked/song.mp3" << "Music/song.mp3" << posix << true;
-    QTest::newRow("missing, unclean") << "new/../x.m4r" << "x.m4r" << posix << true;
-    QTest::newRow("other file") << "Music/other.mp3" << "Music/song.mp3" << posix << false;
-    QTest::newRow("case matters on POSIX") << "Music/Song.mp3" << "Music/song.mp3" << posix << false;
-    QTest::newRow("case ignored on Windows") << "C:\\Music\\Song.MP3" << "c:\\music\\song.mp3" << PathStyle::Windows << true;
-    QTest::newRow("both empty") << "" << "" << posix << false;
+    QTest::newRow("unclean") << "./Music/../Music//song.mp3"
+                             << "Music/song.mp3" << posix << true;
+    QTest::newRow("file link") << "link.mp3"
+                               << "Music/song.mp3" << posix << true;
+    QTest::newRow("folder link") << "Linked/song.mp3"
+                                 << "Music/song.mp3" << posix << true;
+    QTest::newRow("missing, unclean") << "new/../x.m4r"
+                                      << "x.m4r" << posix << true;
+    QTest::newRow("other file") << "Music/other.mp3"
+                                << "Music/song.mp3" << posix << false;
+    QTest::newRow("case matters on POSIX") << "Music/Song.mp3"
+                                           << "Music/song.mp3" << posix << false;
+    QTest::newRow("case ignored on Windows") << "C:\\Music\\Song.MP3"
+                                             << "c:\\music\\song.mp3" << PathStyle::Windows << true;
+    QTest::newRow("both empty") << ""
+                                << "" << posix << false;
 }
 
 void RequestCheckTest::sameFile()

@@ -98,12 +98,12 @@ void TimeWindowTest::readsEveryLocalesDesignators()
     QVERIFY(locales.size() > 100);
     const QTime morning(1, 20, 30, 500);
     const QTime afternoon(13, 20, 30, 500);
-    for (const QLocale &qlocale : locales) {
+    for (const QLocale& qlocale : locales) {
         const TimeLocale locale = TimeLocale::fromLocale(qlocale);
         const TimeReader reader(locale);
         const QString sep(locale.timeSeparator());
         const QString clock = "1" + sep + "20" + sep + "30" + locale.decimalSeparator() + "500";
-        const auto read = [&reader](const QString &text) { return reader.read(text).value_or(QTime()); };
+        const auto read = [&reader](const QString& text) { return reader.read(text).value_or(QTime()); };
         QCOMPARE(read(clock), morning);
         if (!locale.amText().isEmpty())
             QCOMPARE(read(clock + u' ' + locale.amText()), morning);
@@ -123,37 +123,75 @@ void TimeWindowTest::checksWindow_data()
     QTest::addColumn<TimeLocale>("locale");
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("end");
-    QTest::addColumn<QString>("error"); // empty when accepted
+    QTest::addColumn<QString>("error");  // empty when accepted
     QTest::addColumn<int>("hundredths"); // the section as the splitter cuts it
     QTest::addColumn<QString>("splitterStart");
 
     const TimeLocale en;
     const QString tooLong = RequestRefusal::tooLong().message();
     const QString notLater = RequestRefusal::endNotLater().message();
-    QTest::newRow("initial values") << en << "0:20" << "0:50" << "" << 3000 << "0.20";
-    QTest::newRow("40 seconds") << en << "0:10" << "0:50" << "" << 4000 << "0.10";
-    QTest::newRow("41 seconds over a minute") << en << "0:20" << "1:01" << tooLong << 0 << "";
-    QTest::newRow("41 seconds") << en << "0:05" << "0:46" << tooLong << 0 << "";
-    QTest::newRow("40 seconds and hundredths") << en << "0:10" << "0:50:59" << "" << 4059 << "0.10";
-    QTest::newRow("end before start") << en << "0:50" << "0:20" << notLater << 0 << "";
-    QTest::newRow("end at start") << en << "0:20" << "0:20" << notLater << 0 << "";
-    QTest::newRow("seconds field as hundredths") << en << "0:20:30" << "0:50" << "" << 2970 << "0.20.30";
-    QTest::newRow("hundredths decide the order") << en << "0:20:30" << "0:20:10" << notLater << 0 << "";
-    QTest::newRow("milliseconds do not count") << en << "0:20" << "0:20:00.5" << notLater << 0 << "";
-    QTest::newRow("hours only") << en << "20" << "0:50" << notLater << 0 << "";
-    QTest::newRow("0:60") << en << "0:60" << "0:50" << "'0:60' is not a valid time" << 0 << "";
-    QTest::newRow("24:00") << en << "24:00" << "0:50" << "'24:00' is not a valid time" << 0 << "";
-    QTest::newRow("end invalid") << en << "0:20" << "0:60" << "'0:60' is not a valid time" << 0 << "";
-    QTest::newRow("start reported first") << en << "abc" << "xyz" << "'abc' is not a valid time" << 0 << "";
-    QTest::newRow("empty start") << en << "" << "0:50" << "'' is not a valid time" << 0 << "";
-    QTest::newRow("12345") << en << "12345" << "0:50" << "'12345' is not a valid time" << 0 << "";
-    QTest::newRow("PM") << en << "1:20 PM" << "13:50" << "" << 3000 << "1.20 PM";
-    QTest::newRow("spaces") << en << "0 : 20" << "0:50" << "" << 3000 << "0 . 20";
-    QTest::newRow("12:00 AM is zero") << en << "12:00 AM" << "0:40" << "" << 4000 << "12.00 AM";
+    QTest::newRow("initial values") << en << "0:20"
+                                    << "0:50"
+                                    << "" << 3000 << "0.20";
+    QTest::newRow("40 seconds") << en << "0:10"
+                                << "0:50"
+                                << "" << 4000 << "0.10";
+    QTest::newRow("41 seconds over a minute") << en << "0:20"
+                                              << "1:01" << tooLong << 0 << "";
+    QTest::newRow("41 seconds") << en << "0:05"
+                                << "0:46" << tooLong << 0 << "";
+    QTest::newRow("40 seconds and hundredths") << en << "0:10"
+                                               << "0:50:59"
+                                               << "" << 4059 << "0.10";
+    QTest::newRow("end before start") << en << "0:50"
+                                      << "0:20" << notLater << 0 << "";
+    QTest::newRow("end at start") << en << "0:20"
+                                  << "0:20" << notLater << 0 << "";
+    QTest::newRow("seconds field as hundredths") << en << "0:20:30"
+                                                 << "0:50"
+                                                 << "" << 2970 << "0.20.30";
+    QTest::newRow("hundredths decide the order") << en << "0:20:30"
+                                                 << "0:20:10" << notLater << 0 << "";
+    QTest::newRow("milliseconds do not count") << en << "0:20"
+                                               << "0:20:00.5" << notLater << 0 << "";
+    QTest::newRow("hours only") << en << "20"
+                                << "0:50" << notLater << 0 << "";
+    QTest::newRow("0:60") << en << "0:60"
+                          << "0:50"
+                          << "'0:60' is not a valid time" << 0 << "";
+    QTest::newRow("24:00") << en << "24:00"
+                           << "0:50"
+                           << "'24:00' is not a valid time" << 0 << "";
+    QTest::newRow("end invalid") << en << "0:20"
+                                 << "0:60"
+                                 << "'0:60' is not a valid time" << 0 << "";
+    QTest::newRow("start reported first") << en << "abc"
+                                          << "xyz"
+                                          << "'abc' is not a valid time" << 0 << "";
+    QTest::newRow("empty start") << en << ""
+                                 << "0:50"
+                                 << "'' is not a valid time" << 0 << "";
+    QTest::newRow("12345") << en << "12345"
+                           << "0:50"
+                           << "'12345' is not a valid time" << 0 << "";
+    QTest::newRow("PM") << en << "1:20 PM"
+                        << "13:50"
+                        << "" << 3000 << "1.20 PM";
+    QTest::newRow("spaces") << en << "0 : 20"
+                            << "0:50"
+                            << "" << 3000 << "0 . 20";
+    QTest::newRow("12:00 AM is zero") << en << "12:00 AM"
+                                      << "0:40"
+                                      << "" << 4000 << "12.00 AM";
     const TimeLocale dot(".", ",", "AM", "PM");
-    QTest::newRow("dot locale, colon") << dot << "0:20" << "0:50" << "'0:20' is not a valid time" << 0 << "";
-    QTest::newRow("dot locale") << dot << "0.20" << "0.50" << "" << 3000 << "0.20";
-    QTest::newRow("dot locale, too long") << dot << "0.20" << "1.01" << tooLong << 0 << "";
+    QTest::newRow("dot locale, colon") << dot << "0:20"
+                                       << "0:50"
+                                       << "'0:20' is not a valid time" << 0 << "";
+    QTest::newRow("dot locale") << dot << "0.20"
+                                << "0.50"
+                                << "" << 3000 << "0.20";
+    QTest::newRow("dot locale, too long") << dot << "0.20"
+                                          << "1.01" << tooLong << 0 << "";
 }
 
 void TimeWindowTest::checksWindow()
@@ -170,10 +208,10 @@ void TimeWindowTest::checksWindow()
         QCOMPARE(TimeWindow::check(start, end, reader), hundredths);
         QVERIFY2(error.isEmpty(), "accepted");
         QCOMPARE(TimeWindow::splitterForm(start), splitterStart);
-    } catch (const ConversionError &e) {
+    } catch (const ConversionError& e) {
         QCOMPARE(e.message(), error);
         // Unreadable times go to the error report, the rest to an error dialog.
-        QCOMPARE(dynamic_cast<const InvalidTimeError *>(&e) != nullptr, error.contains("valid time"));
+        QCOMPARE(dynamic_cast<const InvalidTimeError*>(&e) != nullptr, error.contains("valid time"));
     }
 }
 

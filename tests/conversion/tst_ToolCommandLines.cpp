@@ -17,9 +17,9 @@ namespace {
 
 const ConversionRequest initial{"C:\\Music\\song.mp3", "C:\\Tones\\tone.m4r", "0:20", "0:50", "5", "5"};
 
-IntermediateNames namesOf(const ConversionRequest &request, PathStyle style)
+IntermediateNames namesOf(const ConversionRequest& request, PathStyle style)
 {
-    return IntermediateNames::forOutput(request.outputPath, style, [](const QString &) { return false; });
+    return IntermediateNames::forOutput(request.outputPath, style, [](const QString&) { return false; });
 }
 
 } // namespace
@@ -58,7 +58,7 @@ void ToolCommandLinesTest::toolLocations()
     QCOMPARE(ToolSet::forRunningProgram().path(Role::Fader),
              ToolSet::inFolder(QCoreApplication::applicationDirPath(), nativePathStyle()).path(Role::Fader));
     QStringList words;
-    for (const ToolSet::RoleEntry &entry : ToolSet::Roles)
+    for (const ToolSet::RoleEntry& entry : ToolSet::Roles)
         words << ToolSet::roleWord(entry.role);
     QCOMPARE(words, QStringList({"splitter", "fader", "converter"}));
 }
@@ -70,17 +70,31 @@ void ToolCommandLinesTest::intermediateNames_data()
     QTest::addColumn<QStringList>("expected"); // stem, cut, faded, encoded
 
     const PathStyle win = PathStyle::Windows;
-    QTest::newRow("example") << win << "C:\\Tones\\tone.m4r" << QStringList{"tone", "C:\\Tones\\tone.mp3", "C:\\Tones\\tone.m4r_faded.mp3", "C:\\Tones\\tone.m4a"};
-    QTest::newRow("no extension") << win << "C:\\Tones\\tone" << QStringList{"tone", "C:\\Tones\\tone.mp3", "C:\\Tones\\tone_faded.mp3", "C:\\Tones\\tone.m4a"};
-    QTest::newRow("dotted folder") << win << "C:\\My.Tones\\tone" << QStringList{"tone", "C:\\My.Tones\\tone.mp3", "C:\\My.Tones\\tone_faded.mp3", "C:\\My.Tones\\tone.m4a"};
+    QTest::newRow("example") << win << "C:\\Tones\\tone.m4r"
+                             << QStringList{"tone", "C:\\Tones\\tone.mp3", "C:\\Tones\\tone.m4r_faded.mp3",
+                                            "C:\\Tones\\tone.m4a"};
+    QTest::newRow("no extension") << win << "C:\\Tones\\tone"
+                                  << QStringList{"tone", "C:\\Tones\\tone.mp3", "C:\\Tones\\tone_faded.mp3",
+                                                 "C:\\Tones\\tone.m4a"};
+    QTest::newRow("dotted folder") << win << "C:\\My.Tones\\tone"
+                                   << QStringList{"tone", "C:\\My.Tones\\tone.mp3", "C:\\My.Tones\\tone_faded.mp3",
+                                                  "C:\\My.Tones\\tone.m4a"};
     QTest::newRow("empty") << win << "" << QStringList{"", ".mp3", "_faded.mp3", ".m4a"};
-    QTest::newRow("drive only") << win << "C:t.a.m4r" << QStringList{"t.a", "C:t.a.mp3", "C:t.a.m4r_faded.mp3", "C:t.a.m4a"};
-    QTest::newRow("slash is no delimiter") << win << "C:/a.b/t" << QStringList{"/a", "C:/a.mp3", "C:/a.b/t_faded.mp3", "C:/a.m4a"};
+    QTest::newRow("drive only") << win << "C:t.a.m4r"
+                                << QStringList{"t.a", "C:t.a.mp3", "C:t.a.m4r_faded.mp3", "C:t.a.m4a"};
+    QTest::newRow("slash is no delimiter")
+        << win << "C:/a.b/t" << QStringList{"/a", "C:/a.mp3", "C:/a.b/t_faded.mp3", "C:/a.m4a"};
     QTest::newRow("trailing dot") << win << "C:\\t." << QStringList{"t", "C:\\t.mp3", "C:\\t._faded.mp3", "C:\\t.m4a"};
     const PathStyle posix = PathStyle::Posix;
-    QTest::newRow("posix") << posix << "/home/u/My Tones/tone.m4r" << QStringList{"tone", "/home/u/My Tones/tone.mp3", "/home/u/My Tones/tone.m4r_faded.mp3", "/home/u/My Tones/tone.m4a"};
-    QTest::newRow("posix dotted folder") << posix << "/u/My.Tones/t" << QStringList{"t", "/u/My.Tones/t.mp3", "/u/My.Tones/t_faded.mp3", "/u/My.Tones/t.m4a"};
-    QTest::newRow("posix backslash and colon") << posix << "/u/C:a\\b.m4r" << QStringList{"C:a\\b", "/u/C:a\\b.mp3", "/u/C:a\\b.m4r_faded.mp3", "/u/C:a\\b.m4a"};
+    QTest::newRow("posix") << posix << "/home/u/My Tones/tone.m4r"
+                           << QStringList{"tone", "/home/u/My Tones/tone.mp3", "/home/u/My Tones/tone.m4r_faded.mp3",
+                                          "/home/u/My Tones/tone.m4a"};
+    QTest::newRow("posix dotted folder") << posix << "/u/My.Tones/t"
+                                         << QStringList{"t", "/u/My.Tones/t.mp3", "/u/My.Tones/t_faded.mp3",
+                                                        "/u/My.Tones/t.m4a"};
+    QTest::newRow("posix backslash and colon")
+        << posix << "/u/C:a\\b.m4r"
+        << QStringList{"C:a\\b", "/u/C:a\\b.mp3", "/u/C:a\\b.m4r_faded.mp3", "/u/C:a\\b.m4a"};
 }
 
 void ToolCommandLinesTest::intermediateNames()
@@ -98,13 +112,19 @@ void ToolCommandLinesTest::intermediateNamesAvoidExistingFiles_data()
     QTest::addColumn<QStringList>("existing");
     QTest::addColumn<QString>("base");
 
-    QTest::newRow("input is the cut file") << "C:\\Music\\ring.m4r" << QStringList{"C:\\Music\\ring.mp3"} << "C:\\Music\\ring_tmp1.m4r";
-    QTest::newRow("encoded exists") << "C:\\Music\\ring.m4r" << QStringList{"C:\\Music\\ring.m4a"} << "C:\\Music\\ring_tmp1.m4r";
-    QTest::newRow("first variant taken") << "C:\\Music\\ring.m4r" << QStringList{"C:\\Music\\ring.m4r_faded.mp3", "C:\\Music\\ring_tmp1.m4a"} << "C:\\Music\\ring_tmp2.m4r";
-    QTest::newRow("no extension") << "C:\\Tones\\tone" << QStringList{"C:\\Tones\\tone_faded.mp3"} << "C:\\Tones\\tone_tmp1";
+    QTest::newRow("input is the cut file")
+        << "C:\\Music\\ring.m4r" << QStringList{"C:\\Music\\ring.mp3"} << "C:\\Music\\ring_tmp1.m4r";
+    QTest::newRow("encoded exists") << "C:\\Music\\ring.m4r" << QStringList{"C:\\Music\\ring.m4a"}
+                                    << "C:\\Music\\ring_tmp1.m4r";
+    QTest::newRow("first variant taken") << "C:\\Music\\ring.m4r"
+                                         << QStringList{"C:\\Music\\ring.m4r_faded.mp3", "C:\\Music\\ring_tmp1.m4a"}
+                                         << "C:\\Music\\ring_tmp2.m4r";
+    QTest::newRow("no extension") << "C:\\Tones\\tone" << QStringList{"C:\\Tones\\tone_faded.mp3"}
+                                  << "C:\\Tones\\tone_tmp1";
     QTest::newRow("@ is no tag variable") << "/t/a@f b.m4r" << QStringList{} << "/t/a_f b.m4r";
     QTest::newRow("@ in the folder stays") << "/t@x/r@n.m4r" << QStringList{"/t@x/r_n.mp3"} << "/t@x/r_n_tmp1.m4r";
-    QTest::newRow("output itself does not count") << "C:\\Tones\\tone.m4r" << QStringList{"C:\\Tones\\tone.m4r"} << "C:\\Tones\\tone.m4r";
+    QTest::newRow("output itself does not count")
+        << "C:\\Tones\\tone.m4r" << QStringList{"C:\\Tones\\tone.m4r"} << "C:\\Tones\\tone.m4r";
 }
 
 void ToolCommandLinesTest::intermediateNamesAvoidExistingFiles()
@@ -114,8 +134,8 @@ void ToolCommandLinesTest::intermediateNamesAvoidExistingFiles()
     QFETCH(QString, base);
     const QSet<QString> files(existing.begin(), existing.end());
     const PathStyle style = output.startsWith('/') ? PathStyle::Posix : PathStyle::Windows;
-    const IntermediateNames names = IntermediateNames::forOutput(
-        output, style, [&files](const QString &path) { return files.contains(path); });
+    const IntermediateNames names =
+        IntermediateNames::forOutput(output, style, [&files](const QString& path) { return files.contains(path); });
     QCOMPARE(names.base(), base);
     QCOMPARE(names.cut(), PathPieces(style).replaceExtension(base, ".mp3"));
 }
@@ -139,30 +159,35 @@ void ToolCommandLinesTest::parameterStrings_data()
     QTest::addColumn<PathStyle>("style");
     QTest::addColumn<QStringList>("expected"); // splitter, fader, converter
 
-    QTest::newRow("initial values") << initial << PathStyle::Windows << QStringList{
-        R"("C:\Music\song.mp3" 0.20 0.50 -d "C:\Tones\." -o "tone")",
-        R"("C:\Tones\tone.mp3" "C:\Tones\tone.m4r_faded.mp3" fade h 0:5 0 0:5)",
-        R"(-i "C:\Tones\tone.m4r_faded.mp3" -c:a libfdk_aac "C:\Tones\tone.m4a")"};
-    QTest::newRow("empty paths and fades") << ConversionRequest{"", "", "0:20", "0:50", "", ""} << PathStyle::Windows << QStringList{
-        R"("" 0.20 0.50 -d "." -o "")",
-        R"(".mp3" "_faded.mp3" fade h 0: 0 0:)",
-        R"(-i "_faded.mp3" -c:a libfdk_aac ".m4a")"};
-    QTest::newRow("spaces dropped from times and fades") << ConversionRequest{"C:\\in put.mp3", "C:\\t.m4r", " 0:20", "0:50 ", " 3 ", "2.5"} << PathStyle::Windows << QStringList{
-        R"("C:\in put.mp3" 0.20 0.50 -d "C:\." -o "t")",
-        R"("C:\t.mp3" "C:\t.m4r_faded.mp3" fade h 0:3 0 0:2.5)",
-        R"(-i "C:\t.m4r_faded.mp3" -c:a libfdk_aac "C:\t.m4a")"};
-    QTest::newRow("posix, spaces inside times and fades") << ConversionRequest{"/home/u/My Music/a.mp3", "/t.m4r", "0 : 20", "1:20 PM", "5\t", "1 0"} << PathStyle::Posix << QStringList{
-        R"("/home/u/My Music/a.mp3" 0.20 1.20PM -d "/." -o "t")",
-        "\"/t.mp3\" \"/t.m4r_faded.mp3\" fade h \"0:5\t\" 0 0:10",
-        R"(-i "/t.m4r_faded.mp3" -c:a libfdk_aac "/t.m4a")"};
-    QTest::newRow("trailing backslashes doubled") << ConversionRequest{"C:\\in\\", "C:\\out\\\\", "0:20", "0:50", "5\\", "5"} << PathStyle::Windows << QStringList{
-        R"("C:\in\\" 0.20 0.50 -d "C:\out\\." -o "")",
-        R"("C:\out\\.mp3" "C:\out\\_faded.mp3" fade h 0:5\ 0 0:5)",
-        R"(-i "C:\out\\_faded.mp3" -c:a libfdk_aac "C:\out\\.m4a")"};
-    QTest::newRow("double quote passed on unchanged") << ConversionRequest{"C:\\a\"b.mp3", "C:\\t.m4r", "0:20", "0:50", "5", "5"} << PathStyle::Windows << QStringList{
-        R"("C:\a"b.mp3" 0.20 0.50 -d "C:\." -o "t")",
-        R"("C:\t.mp3" "C:\t.m4r_faded.mp3" fade h 0:5 0 0:5)",
-        R"(-i "C:\t.m4r_faded.mp3" -c:a libfdk_aac "C:\t.m4a")"};
+    QTest::newRow("initial values") << initial << PathStyle::Windows
+                                    << QStringList{
+                                           R"("C:\Music\song.mp3" 0.20 0.50 -d "C:\Tones\." -o "tone")",
+                                           R"("C:\Tones\tone.mp3" "C:\Tones\tone.m4r_faded.mp3" fade h 0:5 0 0:5)",
+                                           R"(-i "C:\Tones\tone.m4r_faded.mp3" -c:a libfdk_aac "C:\Tones\tone.m4a")"};
+    QTest::newRow("empty paths and fades")
+        << ConversionRequest{"", "", "0:20", "0:50", "", ""} << PathStyle::Windows
+        << QStringList{R"("" 0.20 0.50 -d "." -o "")", R"(".mp3" "_faded.mp3" fade h 0: 0 0:)",
+                       R"(-i "_faded.mp3" -c:a libfdk_aac ".m4a")"};
+    QTest::newRow("spaces dropped from times and fades")
+        << ConversionRequest{"C:\\in put.mp3", "C:\\t.m4r", " 0:20", "0:50 ", " 3 ", "2.5"} << PathStyle::Windows
+        << QStringList{R"("C:\in put.mp3" 0.20 0.50 -d "C:\." -o "t")",
+                       R"("C:\t.mp3" "C:\t.m4r_faded.mp3" fade h 0:3 0 0:2.5)",
+                       R"(-i "C:\t.m4r_faded.mp3" -c:a libfdk_aac "C:\t.m4a")"};
+    QTest::newRow("posix, spaces inside times and fades")
+        << ConversionRequest{"/home/u/My Music/a.mp3", "/t.m4r", "0 : 20", "1:20 PM", "5\t", "1 0"} << PathStyle::Posix
+        << QStringList{R"("/home/u/My Music/a.mp3" 0.20 1.20PM -d "/." -o "t")",
+                       "\"/t.mp3\" \"/t.m4r_faded.mp3\" fade h \"0:5\t\" 0 0:10",
+                       R"(-i "/t.m4r_faded.mp3" -c:a libfdk_aac "/t.m4a")"};
+    QTest::newRow("trailing backslashes doubled")
+        << ConversionRequest{"C:\\in\\", "C:\\out\\\\", "0:20", "0:50", "5\\", "5"} << PathStyle::Windows
+        << QStringList{R"("C:\in\\" 0.20 0.50 -d "C:\out\\." -o "")",
+                       R"("C:\out\\.mp3" "C:\out\\_faded.mp3" fade h 0:5\ 0 0:5)",
+                       R"(-i "C:\out\\_faded.mp3" -c:a libfdk_aac "C:\out\\.m4a")"};
+    QTest::newRow("double quote passed on unchanged")
+        << ConversionRequest{"C:\\a\"b.mp3", "C:\\t.m4r", "0:20", "0:50", "5", "5"} << PathStyle::Windows
+        << QStringList{R"("C:\a"b.mp3" 0.20 0.50 -d "C:\." -o "t")",
+                       R"("C:\t.mp3" "C:\t.m4r_faded.mp3" fade h 0:5 0 0:5)",
+                       R"(-i "C:\t.m4r_faded.mp3" -c:a libfdk_aac "C:\t.m4a")"};
 }
 
 void ToolCommandLinesTest::parameterStrings()
@@ -181,15 +206,14 @@ namespace {
 // Each parameter string, split by the rules its tool's runtime uses, must give back
 // exactly the texts that were meant as arguments: paths as they are, times and fades
 // without their spaces.
-void verifyRoundTrip(const ConversionRequest &request, PathStyle style)
+void verifyRoundTrip(const ConversionRequest& request, PathStyle style)
 {
     const IntermediateNames names = namesOf(request, style);
-    const auto spaceless = [](const QString &text) { return QString(text).remove(' '); };
+    const auto spaceless = [](const QString& text) { return QString(text).remove(' '); };
     QCOMPARE(WindowsCommandLine::split(ToolParameters::splitter(request, names)),
              QStringList({request.inputPath, spaceless(TimeWindow::splitterForm(request.startTime)),
                           spaceless(TimeWindow::splitterForm(request.endTime)), "-d",
-                          PathPieces(style).folderPart(request.outputPath) + '.', "-o",
-                          names.stem()}));
+                          PathPieces(style).folderPart(request.outputPath) + '.', "-o", names.stem()}));
     QCOMPARE(WindowsCommandLine::split(ToolParameters::fader(request, names)),
              QStringList({names.cut(), names.faded(), "fade", "h", "0:" + spaceless(request.fadeInTime), "0",
                           "0:" + spaceless(request.fadeOutTime)}));
@@ -205,10 +229,15 @@ void ToolCommandLinesTest::argumentsSurviveSplitting_data()
     QTest::addColumn<PathStyle>("style");
 
     QTest::newRow("initial") << initial << PathStyle::Windows;
-    QTest::newRow("spaces and tabs") << ConversionRequest{" C:\\My Music\\a b.mp3 ", "C:\\My\tTones\\ t .m4r", "0 : 20", "0:50 ", " 5", "5 \t"} << PathStyle::Windows;
-    QTest::newRow("trailing backslashes") << ConversionRequest{"C:\\dir\\", "\\\\server\\share\\\\", "0:20", "0:50", "\\", "\\\\"} << PathStyle::Windows;
-    QTest::newRow("posix backslash names") << ConversionRequest{"/m/a\\", "/t/x\\\\.m4r\\", "0:20", "0:50", "5", "5"} << PathStyle::Posix;
-    QTest::newRow("non-ASCII") << ConversionRequest{"/Musik/Lied ä.mp3", "/Töne/木 \\.m4r", "0:20", "0:50", "5", "5"} << PathStyle::Posix;
+    QTest::newRow("spaces and tabs")
+        << ConversionRequest{" C:\\My Music\\a b.mp3 ", "C:\\My\tTones\\ t .m4r", "0 : 20", "0:50 ", " 5", "5 \t"}
+        << PathStyle::Windows;
+    QTest::newRow("trailing backslashes")
+        << ConversionRequest{"C:\\dir\\", "\\\\server\\share\\\\", "0:20", "0:50", "\\", "\\\\"} << PathStyle::Windows;
+    QTest::newRow("posix backslash names")
+        << ConversionRequest{"/m/a\\", "/t/x\\\\.m4r\\", "0:20", "0:50", "5", "5"} << PathStyle::Posix;
+    QTest::newRow("non-ASCII") << ConversionRequest{"/Musik/Lied ä.mp3", "/Töne/木 \\.m4r", "0:20", "0:50", "5", "5"}
+                               << PathStyle::Posix;
     QTest::newRow("empty") << ConversionRequest{"", "", "", "", "", ""} << PathStyle::Windows;
 }
 

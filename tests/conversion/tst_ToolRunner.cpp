@@ -58,12 +58,13 @@ private slots:
         QTest::addColumn<QString>("parameters");
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("splitter") << R"("/home/u/My Music/a.mp3" 0.20 0.50 -d "/home/u/Tones/." -o "tone")"
-                                  << QStringList{"/home/u/My Music/a.mp3", "0.20", "0.50", "-d", "/home/u/Tones/.",
-                                                 "-o", "tone"};
+                                  << QStringList{"/home/u/My Music/a.mp3", "0.20", "0.50", "-d",
+                                                 "/home/u/Tones/.",        "-o",   "tone"};
         QTest::newRow("fader") << R"("/t/tone.mp3" "/t/tone.m4r_faded.mp3" fade h 0:5 0 0:5)"
                                << QStringList{"/t/tone.mp3", "/t/tone.m4r_faded.mp3", "fade", "h", "0:5", "0", "0:5"};
-        QTest::newRow("non-ASCII and tabs") << QString::fromUtf8("\"/t/Kl\xc3\xa4nge \xe2\x99\xaa.mp3\"\t-x")
-                                            << QStringList{QString::fromUtf8("/t/Kl\xc3\xa4nge \xe2\x99\xaa.mp3"), "-x"};
+        QTest::newRow("non-ASCII and tabs")
+            << QString::fromUtf8("\"/t/Kl\xc3\xa4nge \xe2\x99\xaa.mp3\"\t-x")
+            << QStringList{QString::fromUtf8("/t/Kl\xc3\xa4nge \xe2\x99\xaa.mp3"), "-x"};
         QTest::newRow("trailing backslash doubled") << R"("/t/odd\\" next)" << QStringList{"/t/odd\\", "next"};
         QTest::newRow("empty quoted argument") << R"(a "" b)" << QStringList{"a", "", "b"};
         QTest::newRow("empty string: no arguments") << "" << QStringList{};
@@ -82,7 +83,7 @@ private slots:
     void standardInputIsTheNullDevice()
     {
         qputenv("STANDIN_STDIN", file("stdin").toLocal8Bit());
-        QVERIFY(run().succeeded());  // would wait for input forever otherwise
+        QVERIFY(run().succeeded()); // would wait for input forever otherwise
         QVERIFY(QFile::exists(file("stdin")));
         QCOMPARE(readAll(file("stdin")), QByteArray());
     }
@@ -98,16 +99,16 @@ private slots:
 
         const int exited = int(ToolOutcome::Kind::Exited);
         QTest::newRow("success") << QByteArray() << QByteArray() << QByteArray() << exited << 0 << "";
-        QTest::newRow("failure with a message") << QByteArray("3") << QByteArray()
-                                                << QByteArray("first\n  error: second line  \n\n") << exited << 3
-                                                << "error: second line";
-        QTest::newRow("progress with carriage returns") << QByteArray("1") << QByteArray()
-                                                        << QByteArray("[ 50 %]\r[100 %]\r error: done\r") << exited
-                                                        << 1 << "error: done";
+        QTest::newRow("failure with a message")
+            << QByteArray("3") << QByteArray() << QByteArray("first\n  error: second line  \n\n") << exited << 3
+            << "error: second line";
+        QTest::newRow("progress with carriage returns")
+            << QByteArray("1") << QByteArray() << QByteArray("[ 50 %]\r[100 %]\r error: done\r") << exited << 1
+            << "error: done";
         // 259 is only a status here: the wait ends when the process does.
         QTest::newRow("status 259") << QByteArray("259") << QByteArray() << QByteArray() << exited << 259 << "";
-        QTest::newRow("killed by a signal") << QByteArray() << QByteArray("KILL") << QByteArray()
-                                            << int(ToolOutcome::Kind::Crashed) << -1 << "";
+        QTest::newRow("killed by a signal")
+            << QByteArray() << QByteArray("KILL") << QByteArray() << int(ToolOutcome::Kind::Crashed) << -1 << "";
     }
 
     void outcomes()

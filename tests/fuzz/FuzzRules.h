@@ -12,7 +12,7 @@
 
 namespace FuzzRules {
 
-inline void require(bool condition, const char *rule, const QString &text)
+inline void require(bool condition, const char* rule, const QString& text)
 {
     if (condition)
         return;
@@ -23,9 +23,9 @@ inline void require(bool condition, const char *rule, const QString &text)
 // check(text) for the bytes as UTF-8, then as UTF-16 code units, which may pair wrongly
 // or not at all.
 template <typename Check>
-void forEachText(const std::uint8_t *data, std::size_t size, Check check)
+void forEachText(const std::uint8_t* data, std::size_t size, Check check)
 {
-    check(QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)));
+    check(QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)));
     QString units(qsizetype(size / 2), Qt::Uninitialized);
     std::memcpy(units.data(), data, std::size_t(units.size()) * sizeof(QChar));
     check(units);

@@ -24,7 +24,7 @@ namespace {
 using FuzzRules::require;
 
 // Runs of characters other than space and tab.
-QStringList splitAtBlanks(const QString &text)
+QStringList splitAtBlanks(const QString& text)
 {
     QStringList words;
     QString word;
@@ -41,12 +41,12 @@ QStringList splitAtBlanks(const QString &text)
     return words;
 }
 
-void checkSplit(const QString &text)
+void checkSplit(const QString& text)
 {
     const QStringList arguments = WindowsCommandLine::split(text);
 
     qsizetype total = 0;
-    for (const QString &argument : arguments)
+    for (const QString& argument : arguments)
         total += argument.size();
     require(total <= text.size(), "arguments hold no more characters than the text", text);
     // Each argument takes at least one character, and a blank stands between two of them.
@@ -62,12 +62,12 @@ void checkSplit(const QString &text)
         require(ToolParameters::bare(text) == text, "bare() keeps a single plain argument", text);
 }
 
-QString textWithoutQuotes(FuzzedDataProvider &input, std::size_t maxLength)
+QString textWithoutQuotes(FuzzedDataProvider& input, std::size_t maxLength)
 {
     return QString::fromStdString(input.ConsumeRandomLengthString(maxLength)).remove(u'"');
 }
 
-QString blanks(FuzzedDataProvider &input, int least)
+QString blanks(FuzzedDataProvider& input, int least)
 {
     QString result;
     for (int n = input.ConsumeIntegralInRange(least, 3); n > 0; --n)
@@ -76,7 +76,7 @@ QString blanks(FuzzedDataProvider &input, int least)
 }
 
 // Texts without double quotes, each quoted or bare, joined by runs of blanks.
-void checkJoinedArguments(FuzzedDataProvider &input)
+void checkJoinedArguments(FuzzedDataProvider& input)
 {
     QStringList arguments;
     QString line = blanks(input, 0);
@@ -93,30 +93,29 @@ void checkJoinedArguments(FuzzedDataProvider &input)
 
 // The parameter strings of all three tools give back exactly the texts meant as arguments:
 // paths as they are, times and fades without their spaces.
-void checkToolParameters(FuzzedDataProvider &input)
+void checkToolParameters(FuzzedDataProvider& input)
 {
     const PathStyle style = input.ConsumeBool() ? PathStyle::Windows : PathStyle::Posix;
     ConversionRequest request;
-    for (QString *field : {&request.inputPath, &request.outputPath, &request.startTime,
-                           &request.endTime, &request.fadeInTime, &request.fadeOutTime})
+    for (QString* field : {&request.inputPath, &request.outputPath, &request.startTime, &request.endTime,
+                           &request.fadeInTime, &request.fadeOutTime})
         *field = textWithoutQuotes(input, 24);
     // The first few names asked about are taken, so the _tmpN variants come into play too.
     int taken = input.ConsumeIntegralInRange(0, 4);
-    const IntermediateNames names = IntermediateNames::forOutput(
-        request.outputPath, style, [&taken](const QString &) { return taken-- > 0; });
+    const IntermediateNames names =
+        IntermediateNames::forOutput(request.outputPath, style, [&taken](const QString&) { return taken-- > 0; });
 
-    const auto spaceless = [](const QString &text) { return QString(text).remove(u' '); };
+    const auto spaceless = [](const QString& text) { return QString(text).remove(u' '); };
     const QString splitter = ToolParameters::splitter(request, names);
     require(WindowsCommandLine::split(splitter)
                 == QStringList({request.inputPath, spaceless(TimeWindow::splitterForm(request.startTime)),
                                 spaceless(TimeWindow::splitterForm(request.endTime)), "-d",
-                                PathPieces(style).folderPart(request.outputPath) + u'.', "-o",
-                                names.stem()}),
+                                PathPieces(style).folderPart(request.outputPath) + u'.', "-o", names.stem()}),
             "splitter parameters split back", splitter);
     const QString fader = ToolParameters::fader(request, names);
     require(WindowsCommandLine::split(fader)
-                == QStringList({names.cut(), names.faded(), "fade", "h", "0:" + spaceless(request.fadeInTime),
-                                "0", "0:" + spaceless(request.fadeOutTime)}),
+                == QStringList({names.cut(), names.faded(), "fade", "h", "0:" + spaceless(request.fadeInTime), "0",
+                                "0:" + spaceless(request.fadeOutTime)}),
             "fader parameters split back", fader);
     const QString converter = ToolParameters::converter(names);
     require(WindowsCommandLine::split(converter)
@@ -126,7 +125,7 @@ void checkToolParameters(FuzzedDataProvider &input)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzRules::forEachText(data, size, checkSplit);
 

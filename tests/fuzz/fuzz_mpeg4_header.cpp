@@ -17,7 +17,7 @@ namespace {
 
 using FuzzRules::require;
 
-std::optional<double> lengthOf(const QByteArray &bytes)
+std::optional<double> lengthOf(const QByteArray& bytes)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -27,16 +27,20 @@ std::optional<double> lengthOf(const QByteArray &bytes)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const QString shown = QString::fromLatin1(bytes.toHex());
     const std::optional<double> length = lengthOf(bytes);
     if (length)
         require(std::isfinite(*length) && *length >= 0, "a length is a finite number of seconds", shown);
     require(lengthOf(bytes) == length, "a second reading agrees", shown);
-    require(lengthOf(QByteArray("\0\0\0\x08" "free", 8) + bytes) == length, "a box in front changes nothing",
-            shown);
+    require(lengthOf(QByteArray("\0\0\0\x08"
+                                "free",
+                                8)
+                     + bytes)
+                == length,
+            "a box in front changes nothing", shown);
     if (length)
         require(lengthOf(bytes + QByteArray(16, '\xff')) == length, "bytes appended change nothing", shown);
     return 0;

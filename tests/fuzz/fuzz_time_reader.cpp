@@ -23,30 +23,30 @@ using FuzzRules::require;
 
 using Reading = std::optional<QTime>;
 
-const TimeReader &english()
+const TimeReader& english()
 {
     static const TimeReader reader(TimeLocale(":", ".", "AM", "PM"));
     return reader;
 }
 
 // Danish style: "." between the fields, "," before the milliseconds.
-const TimeReader &dotted()
+const TimeReader& dotted()
 {
     static const TimeReader reader(TimeLocale(".", ",", "AM", "PM"));
     return reader;
 }
 
 // Finnish style: as dotted, with designators that end in the time separator.
-const TimeReader &finnish()
+const TimeReader& finnish()
 {
     static const TimeReader reader(TimeLocale(".", ",", "ap.", "ip."));
     return reader;
 }
 
-QString swapAsciiCase(const QString &text)
+QString swapAsciiCase(const QString& text)
 {
     QString result = text;
-    for (QChar &c : result) {
+    for (QChar& c : result) {
         const char16_t u = c.unicode();
         if (u >= u'a' && u <= u'z')
             c = QChar(u - u'a' + u'A');
@@ -57,10 +57,10 @@ QString swapAsciiCase(const QString &text)
 }
 
 // English text as the dotted locale would spell it: ":" becomes "." and "." becomes ",".
-QString toDotted(const QString &text)
+QString toDotted(const QString& text)
 {
     QString result = text;
-    for (QChar &c : result) {
+    for (QChar& c : result) {
         if (c == u':')
             c = u'.';
         else if (c == u'.')
@@ -72,12 +72,11 @@ QString toDotted(const QString &text)
 // The reading rules restated as one pattern, for the English locale. A number stops once
 // it reaches 1000 and the digits left over make the text invalid, and every field must lie
 // below 1000 anyway, so a field is readable exactly when its value is below 1000.
-Reading englishByPattern(const QString &text)
+Reading englishByPattern(const QString& text)
 {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^ *(?:([AaPp][Mm]) *)?([0-9]+)"
-        "(?: *: *([0-9]+)(?: *: *([0-9]+)(?: *\\. *([0-9]+))?)?)?"
-        " *(?:([AaPp][Mm]) *)?\\z"));
+    static const QRegularExpression pattern(QStringLiteral("^ *(?:([AaPp][Mm]) *)?([0-9]+)"
+                                                           "(?: *: *([0-9]+)(?: *: *([0-9]+)(?: *\\. *([0-9]+))?)?)?"
+                                                           " *(?:([AaPp][Mm]) *)?\\z"));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch() || (match.hasCaptured(1) && match.hasCaptured(6)))
         return std::nullopt;
@@ -109,15 +108,13 @@ Reading englishByPattern(const QString &text)
 
 // Every time the reader gives can be written back in the locale's own form, with and
 // without a designator before or after it, and reads as the same time.
-void checkWrittenBack(const TimeReader &reader, const QTime &time, const QString &text)
+void checkWrittenBack(const TimeReader& reader, const QTime& time, const QString& text)
 {
-    const TimeLocale &locale = reader.locale();
+    const TimeLocale& locale = reader.locale();
     const QString sep(locale.timeSeparator());
-    const QString fields = sep + QString::number(time.minute()) + sep
-                           + QString::number(time.second()) + locale.decimalSeparator()
-                           + QString::number(time.msec());
-    require(reader.read(QString::number(time.hour()) + fields) == time, "24-hour form reads back",
-            text);
+    const QString fields = sep + QString::number(time.minute()) + sep + QString::number(time.second())
+                           + locale.decimalSeparator() + QString::number(time.msec());
+    require(reader.read(QString::number(time.hour()) + fields) == time, "24-hour form reads back", text);
     const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
     const QString designator = time.hour() < 12 ? locale.amText() : locale.pmText();
     const QString clock = QString::number(hour12) + fields;
@@ -126,7 +123,7 @@ void checkWrittenBack(const TimeReader &reader, const QTime &time, const QString
 }
 
 // Rules for the fixed locales, whose separators and designators hold no spaces.
-Reading checkFixed(const TimeReader &reader, const QString &text)
+Reading checkFixed(const TimeReader& reader, const QString& text)
 {
     const Reading reading = reader.read(text);
     if (reading) {
@@ -140,7 +137,7 @@ Reading checkFixed(const TimeReader &reader, const QString &text)
 }
 
 // Any locale, made of the input: only the rules that hold whatever its texts are.
-void checkMadeLocale(FuzzedDataProvider &input)
+void checkMadeLocale(FuzzedDataProvider& input)
 {
     const auto text = [&input](std::size_t maxLength) {
         return QString::fromStdString(input.ConsumeRandomLengthString(maxLength));
@@ -161,20 +158,19 @@ void checkMadeLocale(FuzzedDataProvider &input)
     require(separator.size() <= 1, "a format has at most one separator character", remainder);
 }
 
-void checkText(const QString &text)
+void checkText(const QString& text)
 {
     const Reading reading = checkFixed(english(), text);
     require(reading == englishByPattern(text), "reader and pattern agree", text);
     checkFixed(finnish(), text);
     checkFixed(dotted(), text);
     if (!text.contains(u','))
-        require(dotted().read(toDotted(text)) == reading, "dotted locale reads the dotted spelling",
-                text);
+        require(dotted().read(toDotted(text)) == reading, "dotted locale reads the dotted spelling", text);
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzRules::forEachText(data, size, checkText);
 

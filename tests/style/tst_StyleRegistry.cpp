@@ -27,8 +27,8 @@ private:
     {
         uLongf size = compressBound(static_cast<uLong>(source.size()));
         QByteArray packed(static_cast<qsizetype>(size), '\0');
-        compress(reinterpret_cast<Bytef*>(packed.data()), &size,
-                 reinterpret_cast<const Bytef*>(source.constData()), static_cast<uLong>(source.size()));
+        compress(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(source.constData()),
+                 static_cast<uLong>(source.size()));
         packed.truncate(static_cast<qsizetype>(size));
         return StyleRegistry::Signature + packed;
     }

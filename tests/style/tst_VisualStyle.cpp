@@ -120,8 +120,10 @@ private slots:
         QTest::newRow("bad colour") << QString(good).replace("#91D0F1", "#91D0G1") << "line";
         QTest::newRow("missing colour") << QString(good).replace("ButtonHot ", "ButtonHott ") << "ButtonHot";
         QTest::newRow("missing text colour") << QString(good).replace("PopupMenuItem ", "Popup ") << "PopupMenuItem";
-        QTest::newRow("duplicate") << good + "\n[Colors]\nBorder = #000000\n" << "twice";
-        QTest::newRow("unknown section") << good + "\n[Fonts]\n" << "unknown section";
+        QTest::newRow("duplicate") << good + "\n[Colors]\nBorder = #000000\n"
+                                   << "twice";
+        QTest::newRow("unknown section") << good + "\n[Fonts]\n"
+                                         << "unknown section";
         QTest::newRow("no equals sign") << QString(good).replace("Border            =", "Border") << "Key = Value";
         QTest::newRow("outside a section") << "Name = X\n" + good << "outside";
     }

@@ -53,14 +53,14 @@ private slots:
         QTest::newRow("normal") << on << QRgb(0xE2E2E2) << QRgb(0xB2B2B2);
         QTest::newRow("hot") << (on | QStyle::State_MouseOver) << QRgb(0x91D0F1) << QRgb(0x64B2E2);
         QTest::newRow("pressed") << (on | QStyle::State_Sunken) << QRgb(0x5DA6D4) << QRgb(0x5DA6D4);
-        QTest::newRow("pressed while hot") << (on | QStyle::State_Sunken | QStyle::State_MouseOver)
-                                           << QRgb(0x5DA6D4) << QRgb(0x5DA6D4);
+        QTest::newRow("pressed while hot")
+            << (on | QStyle::State_Sunken | QStyle::State_MouseOver) << QRgb(0x5DA6D4) << QRgb(0x5DA6D4);
         QTest::newRow("focused") << (on | QStyle::State_HasFocus) << QRgb(0x64B2E2) << QRgb(0x5DA6D4);
-        QTest::newRow("focused and hot") << (on | QStyle::State_HasFocus | QStyle::State_MouseOver)
-                                         << QRgb(0x91D0F1) << QRgb(0x5DA6D4);
+        QTest::newRow("focused and hot") << (on | QStyle::State_HasFocus | QStyle::State_MouseOver) << QRgb(0x91D0F1)
+                                         << QRgb(0x5DA6D4);
         QTest::newRow("disabled") << 0 << QRgb(0xC6C6C6) << QRgb(0xB2B2B2);
-        QTest::newRow("disabled with stale flags") << int(QStyle::State_HasFocus | QStyle::State_MouseOver)
-                                                   << QRgb(0xC6C6C6) << QRgb(0xB2B2B2);
+        QTest::newRow("disabled with stale flags")
+            << int(QStyle::State_HasFocus | QStyle::State_MouseOver) << QRgb(0xC6C6C6) << QRgb(0xB2B2B2);
     }
     void buttonFaceAndOutline()
     {
@@ -167,8 +167,10 @@ private slots:
         QPainter painter(&image);
         style->drawComplexControl(QStyle::CC_ScrollBar, &bar, &painter);
         painter.end();
-        const QPoint sliderCentre = style->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider).center();
-        const QPoint pageCentre = style->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarAddPage).center();
+        const QPoint sliderCentre =
+            style->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider).center();
+        const QPoint pageCentre =
+            style->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarAddPage).center();
         QCOMPARE(image.pixel(sliderCentre) & 0xFFFFFF, slider);
         QCOMPARE(image.pixel(pageCentre) & 0xFFFFFF, page);
     }
@@ -180,7 +182,8 @@ private slots:
         disabled.setEnabled(false);
         QLineEdit field("0:00");
         field.setEnabled(false);
-        for (QWidget* w : {static_cast<QWidget*>(&normal), static_cast<QWidget*>(&disabled), static_cast<QWidget*>(&field)})
+        for (QWidget* w :
+             {static_cast<QWidget*>(&normal), static_cast<QWidget*>(&disabled), static_cast<QWidget*>(&field)})
             w->resize(120, 30);
         // Sample the left of the centre line, away from the text.
         auto sample = [](QWidget& w) { return w.grab().toImage().pixel(6, 15) & 0xFFFFFF; };

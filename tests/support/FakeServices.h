@@ -20,8 +20,7 @@ public:
     };
 
     bool execute(QWidget* owner, FileDialog& dialog) override;
-    void showError(QWidget* owner, const QString& caption, const QString& text,
-                   const QString& buttonText) override;
+    void showError(QWidget* owner, const QString& caption, const QString& text, const QString& buttonText) override;
     void openUrl(const QUrl& url) override;
     void revealFile(const QString& path) override;
 

@@ -6,8 +6,7 @@ namespace {
 const char* const Schemes[] = {"file", "http", "https"};
 }
 
-UrlSink::UrlSink(QObject* parent)
-    : QObject(parent)
+UrlSink::UrlSink(QObject* parent) : QObject(parent)
 {
     for (const char* scheme : Schemes)
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "swallow");

@@ -6,7 +6,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-WindowFixture::WindowFixture() : WindowFixture(Options{}) {}
+WindowFixture::WindowFixture() : WindowFixture(Options{})
+{}
 
 WindowFixture::WindowFixture(const Options& options)
 {

@@ -17,10 +17,7 @@ private:
     std::unique_ptr<WindowFixture> fx;
     TabtFrm* about = nullptr;
 
-    QPushButton* button(const char* name) const
-    {
-        return about->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
+    QPushButton* button(const char* name) const { return about->findChild<QPushButton*>(QString::fromLatin1(name)); }
 
     // Clicks the picture and runs check() while the About window is shown modally; the
     // click returns only when the window has been closed, by check() or afterwards.
@@ -58,7 +55,7 @@ private slots:
         QCOMPARE(about->minimumSize(), about->maximumSize());
         QVERIFY(!(about->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
         QVERIFY(about->isModal());
-        QVERIFY(!about->isVisible());  // created hidden
+        QVERIFY(!about->isVisible()); // created hidden
 
         const struct {
             const char* name;
@@ -100,15 +97,19 @@ private slots:
         using Role = ToolSet::Role;
         QTest::newRow("splitter") << Role::Splitter << true << "mp3splt 2.6.2 (09/11/14) - using libmp3splt 0.9.2\n"
                                   << "libmp3splt version 0.9.2";
-        QTest::newRow("fader") << Role::Fader << true << "sox:      SoX v14.4.2\n" << "sox version 14.4.2 for Linux";
+        QTest::newRow("fader") << Role::Fader << true << "sox:      SoX v14.4.2\n"
+                               << "sox version 14.4.2 for Linux";
         QTest::newRow("Debian's converter")
-            << Role::Converter << true << "ffmpeg version 5.1.9-0+deb12u1 Copyright (c) 2000-2026 the FFmpeg developers\n"
+            << Role::Converter << true
+            << "ffmpeg version 5.1.9-0+deb12u1 Copyright (c) 2000-2026 the FFmpeg developers\n"
             << "FFmpeg version 5.1.9-0+deb12u1 for Linux " + arch + " by the Debian Multimedia Maintainers";
         QTest::newRow("another converter")
             << Role::Converter << true << "ffmpeg version 2.6.2 Copyright (c) 2000-2015 the FFmpeg developers\r\nbuilt"
             << "FFmpeg version 2.6.2 for Linux " + arch + " by the FFmpeg developers";
-        QTest::newRow("missing") << Role::Fader << false << "" << "sox is missing";
-        QTest::newRow("no version printed") << Role::Splitter << true << "usage: mp3splt" << "libmp3splt version unknown";
+        QTest::newRow("missing") << Role::Fader << false << ""
+                                 << "sox is missing";
+        QTest::newRow("no version printed") << Role::Splitter << true << "usage: mp3splt"
+                                            << "libmp3splt version unknown";
     }
 
     void toolLines()
@@ -123,7 +124,8 @@ private slots:
     // The tools beside the program answer once the window is shown; the list keeps its eight lines.
     void namesTheInstalledTools()
     {
-        const QStringList before = about->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText().split('\n');
+        const QStringList before =
+            about->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText().split('\n');
         QCOMPARE(before.size(), 8);
         QCOMPARE(before[0], QString::fromUtf8("libmp3splt version \u2026"));
         openWith("Image1", [&] {
@@ -133,7 +135,8 @@ private slots:
             QCOMPARE(lines.size(), 8);
             QCOMPARE(lines[0], QStringLiteral("libmp3splt version 0.9.2"));
             QVERIFY(lines[1].isEmpty() && lines[4].isEmpty() && lines[6].isEmpty());
-            QVERIFY(lines[2].startsWith(QStringLiteral("      (c) ")) && lines[3].startsWith(QStringLiteral("      (c) ")));
+            QVERIFY(lines[2].startsWith(QStringLiteral("      (c) "))
+                    && lines[3].startsWith(QStringLiteral("      (c) ")));
             QCOMPARE(lines[5], QStringLiteral("sox version 14.4.2 for Linux"));
             QVERIFY2(lines[7].startsWith(QStringLiteral("FFmpeg version 5.")), qPrintable(lines[7]));
             QVERIFY(lines[7].endsWith(QStringLiteral(" by the Debian Multimedia Maintainers")));

@@ -45,8 +45,8 @@ struct Loudness {
 
 Loudness loudnessOf(const QString& path)
 {
-    const QByteArray pcm = run(QStringLiteral("ffmpeg"), {"-v", "error", "-i", path, "-f", "s16le", "-ac", "1", "-ar",
-                                                          "8000", "-"});
+    const QByteArray pcm =
+        run(QStringLiteral("ffmpeg"), {"-v", "error", "-i", path, "-f", "s16le", "-ac", "1", "-ar", "8000", "-"});
     const auto* samples = reinterpret_cast<const qint16*>(pcm.constData());
     const qsizetype count = pcm.size() / 2;
     const auto rms = [&](qsizetype from, qsizetype n) {
@@ -93,7 +93,7 @@ private:
         fx->control<QLineEdit>("endTime")->setText(end);
         fx->control<QLineEdit>("fadeInTime")->setText(fadeIn);
         fx->control<QLineEdit>("fadeOutTime")->setText(fadeOut);
-        QTest::mouseClick(fx->control("Convert"), Qt::LeftButton);  // returns when the run has ended
+        QTest::mouseClick(fx->control("Convert"), Qt::LeftButton); // returns when the run has ended
     }
 
     // Runs action inside the wait for the named tool ("Executing <role>. Please wait.").
@@ -112,10 +112,10 @@ private:
 
     void verifyRingtone(const QString& path, double seconds)
     {
-        const QString probe = QString::fromUtf8(
-            run(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries",
-                                            "stream=codec_name,profile:format=format_name,duration", "-of",
-                                            "default=noprint_wrappers=1", path}));
+        const QString probe =
+            QString::fromUtf8(run(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries",
+                                                              "stream=codec_name,profile:format=format_name,duration",
+                                                              "-of", "default=noprint_wrappers=1", path}));
         QVERIFY2(probe.contains(QStringLiteral("codec_name=aac")), qPrintable(probe));
         QVERIFY2(probe.contains(QStringLiteral("profile=LC")), qPrintable(probe));
         QVERIFY2(probe.contains(QStringLiteral("format_name=mov,mp4,m4a")), qPrintable(probe));
@@ -148,19 +148,18 @@ private slots:
         convert(song, output);
 
         const QString faded = out + QStringLiteral("/mein Ton.m4r_faded.mp3");
-        QCOMPARE(fx->log(), QStringList({
-                            "Initializing splitter parameters: \"" + song + "\" 0.20 0.50 -d \"" + out
-                                + "/.\" -o \"mein Ton\"",
-                            "Executing splitter. Please wait.",
-                            "Initializing fader parameters: \"" + out + "/mein Ton.mp3\" \"" + faded
-                                + "\" fade h 0:5 0 0:5",
-                            "Executing fader. Please wait.",
-                            "Initializing converter parameters: -i \"" + faded + "\" -c:a libfdk_aac \"" + out
-                                + "/mein Ton.m4a\"",
-                            "Executing converter. Please wait.",
-                            "Removing temporary files.",
-                            "Done.",
-                        }));
+        QCOMPARE(
+            fx->log(),
+            QStringList({
+                "Initializing splitter parameters: \"" + song + "\" 0.20 0.50 -d \"" + out + "/.\" -o \"mein Ton\"",
+                "Executing splitter. Please wait.",
+                "Initializing fader parameters: \"" + out + "/mein Ton.mp3\" \"" + faded + "\" fade h 0:5 0 0:5",
+                "Executing fader. Please wait.",
+                "Initializing converter parameters: -i \"" + faded + "\" -c:a libfdk_aac \"" + out + "/mein Ton.m4a\"",
+                "Executing converter. Please wait.",
+                "Removing temporary files.",
+                "Done.",
+            }));
         QCOMPARE(filesIn(out), QStringList{QStringLiteral("mein Ton.m4r")});
         QCOMPARE(filesIn(QFileInfo(song).path()), QStringList{QStringLiteral("song.mp3")});
         verifyRingtone(output, 30);
@@ -212,8 +211,8 @@ private slots:
                 QStringLiteral("2.5"));
 
         QCOMPARE(fx->log().size(), 8);
-        QCOMPARE(fx->log().first(), "Initializing splitter parameters: \"" + song + "\" 0.20 0.50 -d \"" + out
-                                    + "/.\" -o \"tone\"");
+        QCOMPARE(fx->log().first(),
+                 "Initializing splitter parameters: \"" + song + "\" 0.20 0.50 -d \"" + out + "/.\" -o \"tone\"");
         QVERIFY2(fx->log().at(2).endsWith(QStringLiteral(" fade h 0:3 0 0:2.5")), qPrintable(fx->log().at(2)));
         QCOMPARE(fx->log().last(), QStringLiteral("Done."));
         QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4r")});
@@ -225,13 +224,12 @@ private slots:
     {
         const QString out = folder(QStringLiteral("past the end"));
         const QString output = out + QStringLiteral("/tone.m4r");
-        convert(song, output, QStringLiteral("0:50"), QStringLiteral("1:20"), QStringLiteral("2"),
-                QStringLiteral("2"));
+        convert(song, output, QStringLiteral("0:50"), QStringLiteral("1:20"), QStringLiteral("2"), QStringLiteral("2"));
 
         QCOMPARE(fx->log().mid(6), QStringList({"Removing temporary files.",
-                                            "Note: the input ends before the end time, so the ringtone is 10 "
-                                            "seconds long.",
-                                            "Done."}));
+                                                "Note: the input ends before the end time, so the ringtone is 10 "
+                                                "seconds long.",
+                                                "Done."}));
         QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4r")});
         verifyRingtone(output, 10);
         QCOMPARE(fx->services.revealed, QStringList{output});
@@ -260,7 +258,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), fx->control("Edit1"));
         QTest::keyClick(fx->control("Edit1"), Qt::Key_Return);
 
-        QCOMPARE(fx->log().first(), QStringLiteral("Initializing splitter parameters: \"\" 0.20 0.50 -d \".\" -o \"\""));
+        QCOMPARE(fx->log().first(),
+                 QStringLiteral("Initializing splitter parameters: \"\" 0.20 0.50 -d \".\" -o \"\""));
         QCOMPARE(fx->log().last(), QStringLiteral("Conversion failed."));
         QCOMPARE(filesIn(QDir::currentPath()), before);
         QVERIFY(fx->services.revealed.isEmpty());
@@ -288,8 +287,8 @@ private slots:
             fx->control<QLineEdit>("Edit2")->setText(out + QStringLiteral("/second.m4r"));
             fx->control<QLineEdit>("endTime")->setText(QStringLiteral("0:25"));
             fx->control<QCheckBox>("CheckBox1")->setChecked(!checkedAtStart);
-            QTest::keyClick(fx->control("Edit1"), Qt::Key_Return);  // no second run
-            QTest::mouseClick(fx->control("Button3"), Qt::LeftButton);  // Play still works
+            QTest::keyClick(fx->control("Edit1"), Qt::Key_Return);     // no second run
+            QTest::mouseClick(fx->control("Button3"), Qt::LeftButton); // Play still works
         });
         convert(song, output);
 

@@ -60,7 +60,7 @@ private slots:
         const QString missing = dir.filePath(QStringLiteral("not yet there.mp3"));
         const Seen first = showAndAnswer(open, missing, &confirmed);
         QCOMPARE(first.mode, QFileDialog::AcceptOpen);
-        QCOMPARE(first.fileMode, QFileDialog::AnyFile);  // a missing file is a valid answer
+        QCOMPARE(first.fileMode, QFileDialog::AnyFile); // a missing file is a valid answer
         QCOMPARE(first.shownFilter, QStringLiteral("MP3 Audio Files (*.mp3)"));
         QCOMPARE(first.defaultSuffix, QString());
         QVERIFY(confirmed);
@@ -69,7 +69,7 @@ private slots:
         const Seen second = showAndAnswer(open, QString(), &confirmed);
         QVERIFY(!confirmed);
         QCOMPARE(second.offered, QStringList{missing});
-        QCOMPARE(open.fileName(), missing);  // cancelling keeps the last choice
+        QCOMPARE(open.fileName(), missing); // cancelling keeps the last choice
     }
 
     void saveDialog()

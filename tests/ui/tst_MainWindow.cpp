@@ -5,15 +5,15 @@
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
-#include <QMimeData>
-#include <QTemporaryDir>
-#include <QWindow>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
+#include <QWindow>
 
 #include <memory>
 
@@ -127,10 +127,14 @@ private slots:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("start") << "startTime" << "Start Time (m:ss):";
-        QTest::newRow("end") << "endTime" << "End time (m:ss):";
-        QTest::newRow("fade in") << "fadeInTime" << "Fade in (sec.):";
-        QTest::newRow("fade out") << "fadeOutTime" << "Fade out (sec.):";
+        QTest::newRow("start") << "startTime"
+                               << "Start Time (m:ss):";
+        QTest::newRow("end") << "endTime"
+                             << "End time (m:ss):";
+        QTest::newRow("fade in") << "fadeInTime"
+                                 << "Fade in (sec.):";
+        QTest::newRow("fade out") << "fadeOutTime"
+                                  << "Fade out (sec.):";
     }
 
     void fieldCaptions()
@@ -176,16 +180,16 @@ private slots:
         QCOMPARE(bitBtn->iconSize(), QSize(160, 42));
         const QImage glyph = bitBtn->icon().pixmap(QSize(160, 42)).toImage();
         QCOMPARE(glyph.size(), QSize(160, 42));
-        QCOMPARE(qAlpha(glyph.pixel(0, 0)), 0);  // the white background is see-through
+        QCOMPARE(qAlpha(glyph.pixel(0, 0)), 0); // the white background is see-through
         QVERIFY(qAlpha(glyph.pixel(80, 21)) > 0);
         QVERIFY(!fx->control<QStatusBar>("StatusBar1")->currentMessage().isEmpty());
     }
 
     void tabOrder()
     {
-        const QStringList expected{"Edit1",      "Button1",     "Button3",  "Edit2",     "Button2",
-                                   "startTime",  "endTime",     "fadeInTime", "fadeOutTime", "Convert",
-                                   "CheckBox1",  "Memo1",       "BitBtn1",  "Edit1"};
+        const QStringList expected{"Edit1",     "Button1", "Button3",    "Edit2",       "Button2",
+                                   "startTime", "endTime", "fadeInTime", "fadeOutTime", "Convert",
+                                   "CheckBox1", "Memo1",   "BitBtn1",    "Edit1"};
         QStringList visited{QApplication::focusWidget()->objectName()};
         for (int i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -244,11 +248,11 @@ private slots:
     void chooseInputFile()
     {
         fx->services.dialogAnswers = {QStringLiteral("/music/a song.mp3"), std::nullopt,
-                                   QStringLiteral("/music/missing.mp3")};
+                                      QStringLiteral("/music/missing.mp3")};
         auto* edit1 = fx->control<QLineEdit>("Edit1");
         QTest::mouseClick(fx->control("Button1"), Qt::LeftButton);
         QCOMPARE(edit1->text(), QStringLiteral("/music/a song.mp3"));
-        QTest::mouseClick(fx->control("Button1"), Qt::LeftButton);  // cancelled
+        QTest::mouseClick(fx->control("Button1"), Qt::LeftButton); // cancelled
         QCOMPARE(edit1->text(), QStringLiteral("/music/a song.mp3"));
         edit1->setText(QStringLiteral("typed by hand"));
         QTest::mouseClick(fx->control("Button1"), Qt::LeftButton);
@@ -263,10 +267,14 @@ private slots:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("spaces in the name only") << "/home/u/My Tones/my tone.m4r" << "/home/u/My Tones/my_tone.m4r";
-        QTest::newRow("no spaces") << "/home/u/Tones/ring.m4r" << "/home/u/Tones/ring.m4r";
-        QTest::newRow("several spaces") << "/t/ a  b .m4r" << "/t/_a__b_.m4r";
-        QTest::newRow("backslash is a name character") << "/t/a b\\c d.m4r" << "/t/a_b\\c_d.m4r";
+        QTest::newRow("spaces in the name only") << "/home/u/My Tones/my tone.m4r"
+                                                 << "/home/u/My Tones/my_tone.m4r";
+        QTest::newRow("no spaces") << "/home/u/Tones/ring.m4r"
+                                   << "/home/u/Tones/ring.m4r";
+        QTest::newRow("several spaces") << "/t/ a  b .m4r"
+                                        << "/t/_a__b_.m4r";
+        QTest::newRow("backslash is a name character") << "/t/a b\\c d.m4r"
+                                                       << "/t/a_b\\c_d.m4r";
     }
 
     void chooseOutputFile()
@@ -277,7 +285,7 @@ private slots:
         auto* edit2 = fx->control<QLineEdit>("Edit2");
         QTest::mouseClick(fx->control("Button2"), Qt::LeftButton);
         QCOMPARE(edit2->text(), shown);
-        QTest::mouseClick(fx->control("Button2"), Qt::LeftButton);  // cancelled: unchanged
+        QTest::mouseClick(fx->control("Button2"), Qt::LeftButton); // cancelled: unchanged
         QCOMPARE(edit2->text(), shown);
         // The dialog remembers the path as it returned it, spaces and all.
         QCOMPARE(fx->services.offeredNames.last(), chosen);
@@ -315,26 +323,42 @@ private slots:
 
     void dropFiles_data()
     {
-        QTest::addColumn<QStringList>("files");  // under a scratch folder; "dir/" is a folder
-        QTest::addColumn<QString>("text");       // dropped as plain text, too
+        QTest::addColumn<QStringList>("files"); // under a scratch folder; "dir/" is a folder
+        QTest::addColumn<QString>("text");      // dropped as plain text, too
         QTest::addColumn<QString>("target");
         QTest::addColumn<bool>("taken");
-        QTest::newRow("one MP3 on the input field") << QStringList{"a song.mp3"} << "" << "Edit1" << true;
-        QTest::newRow("one MP3 on the output field") << QStringList{"a song.mp3"} << "" << "Edit2" << true;
-        QTest::newRow("one MP3 on the log") << QStringList{"a song.mp3"} << "" << "Memo1" << true;
-        QTest::newRow("one MP3 on a time field") << QStringList{"a song.mp3"} << "" << "startTime" << true;
-        QTest::newRow("one MP3 on the Convert button") << QStringList{"a song.mp3"} << "" << "Convert" << true;
-        QTest::newRow("non-ASCII name") << QStringList{"Töne 木.mp3"} << "" << "Edit1" << true;
-        QTest::newRow("upper-case extension") << QStringList{"LOUD.MP3"} << "" << "Edit1" << true;
-        QTest::newRow("one file of another kind") << QStringList{"notes.txt"} << "" << "Edit1" << false;
-        QTest::newRow("MP3 only in the folder name") << QStringList{"x.mp3/notes"} << "" << "Edit1" << false;
-        QTest::newRow("a folder named like an MP3") << QStringList{"songs.mp3/"} << "" << "Edit1" << false;
-        QTest::newRow("two files") << QStringList{"a.mp3", "b.mp3"} << "" << "Edit1" << false;
-        QTest::newRow("a folder") << QStringList{"dir/"} << "" << "Edit1" << false;
-        QTest::newRow("a file that is gone") << QStringList{"gone.mp3"} << "" << "Edit1" << false;
-        QTest::newRow("text") << QStringList{} << "/tmp/x.mp3" << "Edit2" << false;
-        QTest::newRow("text on a time field") << QStringList{} << "1:00" << "startTime" << false;
-        QTest::newRow("web address") << QStringList{"http://example.org/a.mp3"} << "" << "Edit1" << false;
+        QTest::newRow("one MP3 on the input field") << QStringList{"a song.mp3"} << ""
+                                                    << "Edit1" << true;
+        QTest::newRow("one MP3 on the output field") << QStringList{"a song.mp3"} << ""
+                                                     << "Edit2" << true;
+        QTest::newRow("one MP3 on the log") << QStringList{"a song.mp3"} << ""
+                                            << "Memo1" << true;
+        QTest::newRow("one MP3 on a time field") << QStringList{"a song.mp3"} << ""
+                                                 << "startTime" << true;
+        QTest::newRow("one MP3 on the Convert button") << QStringList{"a song.mp3"} << ""
+                                                       << "Convert" << true;
+        QTest::newRow("non-ASCII name") << QStringList{"Töne 木.mp3"} << ""
+                                        << "Edit1" << true;
+        QTest::newRow("upper-case extension") << QStringList{"LOUD.MP3"} << ""
+                                              << "Edit1" << true;
+        QTest::newRow("one file of another kind") << QStringList{"notes.txt"} << ""
+                                                  << "Edit1" << false;
+        QTest::newRow("MP3 only in the folder name") << QStringList{"x.mp3/notes"} << ""
+                                                     << "Edit1" << false;
+        QTest::newRow("a folder named like an MP3") << QStringList{"songs.mp3/"} << ""
+                                                    << "Edit1" << false;
+        QTest::newRow("two files") << QStringList{"a.mp3", "b.mp3"} << ""
+                                   << "Edit1" << false;
+        QTest::newRow("a folder") << QStringList{"dir/"} << ""
+                                  << "Edit1" << false;
+        QTest::newRow("a file that is gone") << QStringList{"gone.mp3"} << ""
+                                             << "Edit1" << false;
+        QTest::newRow("text") << QStringList{} << "/tmp/x.mp3"
+                              << "Edit2" << false;
+        QTest::newRow("text on a time field") << QStringList{} << "1:00"
+                                              << "startTime" << false;
+        QTest::newRow("web address") << QStringList{"http://example.org/a.mp3"} << ""
+                                     << "Edit1" << false;
     }
 
     void dropFiles()
@@ -415,7 +439,7 @@ private slots:
         QTest::mouseClick(fx->control("BitBtn1"), Qt::LeftButton);
         whenAboutShown([](TabtFrm* shown) {
             QTest::mouseClick(shown->findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
-            QVERIFY(shown->isVisible());  // Donate! leaves the window open
+            QVERIFY(shown->isVisible()); // Donate! leaves the window open
         });
         QTest::mouseClick(fx->control("Image1"), Qt::LeftButton);
         QCOMPARE(fx->services.openedUrls, QList<QUrl>({page, page, page}));
@@ -426,9 +450,15 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("end");
         QTest::addColumn<QString>("message");
-        QTest::newRow("bad start") << "abc" << "xyz" << "'abc' is not a valid time.";
-        QTest::newRow("bad end") << "0:20" << "0:60" << "'0:60' is not a valid time.";
-        QTest::newRow("empty start") << "" << "0:50" << "'' is not a valid time.";
+        QTest::newRow("bad start") << "abc"
+                                   << "xyz"
+                                   << "'abc' is not a valid time.";
+        QTest::newRow("bad end") << "0:20"
+                                 << "0:60"
+                                 << "'0:60' is not a valid time.";
+        QTest::newRow("empty start") << ""
+                                     << "0:50"
+                                     << "'' is not a valid time.";
     }
 
     void invalidTimeReachesTheErrorReport()
@@ -454,27 +484,35 @@ private slots:
     void refusedRequestsShowAnErrorDialog_data()
     {
         QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("output");  // under a scratch folder when relative
-        QTest::addColumn<QStringList>("times");  // start, end, fade-in, fade-out
+        QTest::addColumn<QString>("output");    // under a scratch folder when relative
+        QTest::addColumn<QStringList>("times"); // start, end, fade-in, fade-out
         QTest::addColumn<QString>("message");
         const QStringList initial{"0:20", "0:50", "5", "5"};
-        QTest::newRow("41 seconds") << "/a.mp3" << "b.m4r" << QStringList{"0:20", "1:01", "5", "5"}
+        QTest::newRow("41 seconds") << "/a.mp3"
+                                    << "b.m4r" << QStringList{"0:20", "1:01", "5", "5"}
                                     << "Selected playback duration is too long. Maximum duration is 40 seconds.";
-        QTest::newRow("end before start") << "/a.mp3" << "b.m4r" << QStringList{"0:50", "0:20", "5", "5"}
-                                          << "The end time must be later than the start time.";
-        QTest::newRow("end at start") << "/a.mp3" << "b.m4r" << QStringList{"0:20", " 0 : 20 ", "0", "0"}
+        QTest::newRow("end before start")
+            << "/a.mp3"
+            << "b.m4r" << QStringList{"0:50", "0:20", "5", "5"} << "The end time must be later than the start time.";
+        QTest::newRow("end at start") << "/a.mp3"
+                                      << "b.m4r" << QStringList{"0:20", " 0 : 20 ", "0", "0"}
                                       << "The end time must be later than the start time.";
-        QTest::newRow("fade-in with a unit") << "/a.mp3" << "b.m4r" << QStringList{"0:20", "0:50", "5 s", "5"}
-                                             << "'5 s' is not a valid fade length.";
-        QTest::newRow("fade-out as m:ss") << "/a.mp3" << "b.m4r" << QStringList{"0:20", "0:50", "5", "0:05"}
-                                          << "'0:05' is not a valid fade length.";
+        QTest::newRow("fade-in with a unit")
+            << "/a.mp3"
+            << "b.m4r" << QStringList{"0:20", "0:50", "5 s", "5"} << "'5 s' is not a valid fade length.";
+        QTest::newRow("fade-out as m:ss")
+            << "/a.mp3"
+            << "b.m4r" << QStringList{"0:20", "0:50", "5", "0:05"} << "'0:05' is not a valid fade length.";
         QTest::newRow("fades longer than the section")
-            << "/a.mp3" << "b.m4r" << QStringList{"0:20", "0:28", "5", "5"}
+            << "/a.mp3"
+            << "b.m4r" << QStringList{"0:20", "0:28", "5", "5"}
             << "Fade in and fade out (10 seconds together) are longer than the section (8 seconds).";
-        QTest::newRow("double quote") << "/a\".mp3" << "b.m4r" << initial
+        QTest::newRow("double quote") << "/a\".mp3"
+                                      << "b.m4r" << initial
                                       << "The text '/a\".mp3' contains a double quote (\"), which cannot be "
                                          "passed to the conversion tools.";
-        QTest::newRow("output is input") << "/music/a.mp3" << "/music/../music/a.mp3" << initial
+        QTest::newRow("output is input") << "/music/a.mp3"
+                                         << "/music/../music/a.mp3" << initial
                                          << "The output file must not be the input file.";
     }
 

@@ -1,5 +1,5 @@
-#include "WindowFixture.h"
 #include "TestMain.h"
+#include "WindowFixture.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,8 +20,8 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString song = dir.filePath(QStringLiteral("song.mp3"));
-        QCOMPARE(QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "44100", "-c", "2", song, "synth", "60",
-                                                           "sine", "440"}),
+        QCOMPARE(QProcess::execute(QStringLiteral("sox"),
+                                   {"-n", "-r", "44100", "-c", "2", song, "synth", "60", "sine", "440"}),
                  0);
         const QString out = dir.filePath(QStringLiteral("out"));
         QVERIFY(QDir().mkpath(out));
