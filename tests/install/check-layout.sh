@@ -1,7 +1,8 @@
 #!/bin/sh
 # Checks an installed Tovalin under a prefix (usr/ of a staging root): the program lies
-# beside its tools, bin/ leads to it, every tool link resolves, the desktop entry, icons
-# and AppStream data are in place and valid, and the installed program starts.
+# beside its tools, bin/ leads to it, every tool link resolves, the desktop entry, icons,
+# AppStream data and manual page are in place and valid, the program answers on the
+# terminal without a display, and it starts.
 #   check-layout.sh PREFIX
 set -eu
 prefix=$1
@@ -38,7 +39,10 @@ metainfo=$1
 grep -q '<launchable type="desktop-id">tovalin.desktop</launchable>' "$metainfo" || fail "the metainfo does not launch tovalin.desktop"
 grep -q '<release version="2.2"' "$metainfo" || fail "the metainfo lacks release 2.2"
 
-# The validators, where they are installed (desktop-file-utils, appstream).
+manual="$share/man/man1/tovalin.1"
+[ -f "$manual" ] || fail "no manual page"
+
+# The validators, where they are installed (desktop-file-utils, appstream, groff).
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$entry" || fail "desktop-file-validate rejects the entry"
 else
@@ -50,10 +54,20 @@ if command -v appstreamcli >/dev/null; then
 else
     echo "note: appstreamcli not installed; metainfo not validated"
 fi
+if command -v groff >/dev/null; then
+    warnings=$(groff -man -ww -z -Tutf8 "$manual" 2>&1) && [ -z "$warnings" ] || fail "groff finds faults in the manual page: $warnings"
+else
+    echo "note: groff not installed; manual page not checked"
+fi
 
-# The installed program answers and then keeps running with its window up, offscreen.
+# --help and --version are answered on the terminal, with no display at all.
+nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+[ "$(nodisplay "$prefix/bin/tovalin" --version 2>&1)" = "Tovalin 2.2" ] || fail "bin/tovalin --version without a display"
+nodisplay "$prefix/bin/tovalin" --help 2>&1 | grep -q '^Usage: tovalin \[options\] \[file\]' || fail "bin/tovalin --help without a display"
+if nodisplay "$prefix/bin/tovalin" --no-such-option >/dev/null 2>&1; then fail "an unknown option is not refused"; fi
+
+# The installed program keeps running with its window up, offscreen.
 export QT_QPA_PLATFORM=offscreen
-[ "$("$prefix/bin/tovalin" --version 2>/dev/null)" = "Tovalin 2.2" ] || fail "bin/tovalin --version"
 log=$(mktemp)
 status=0
 timeout 4 "$prefix/bin/tovalin" >"$log" 2>&1 || status=$?
