@@ -125,10 +125,18 @@ void VisualStyleProxy::drawPrimitive(PrimitiveElement element, const QStyleOptio
     const State frameState = state & ~(State_HasFocus | State_MouseOver | State_Sunken);
 
     switch (element) {
-    case PE_PanelButtonCommand:
+    case PE_PanelButtonCommand: {
         drawPanel(painter, option->rect, elementColor(Element::ButtonFace, state),
                   elementColor(Element::Outline, state), 3);
+        // The default button, the one Enter presses, wears a second ring in the focus colour.
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        if (button && (button->features & QStyleOptionButton::DefaultButton) && (state & State_Enabled)) {
+            const QColor ring = style_.color("FocusEffect");
+            drawPanel(painter, option->rect, QColor(), ring, 3);
+            drawPanel(painter, option->rect.adjusted(1, 1, -1, -1), QColor(), ring, 2);
+        }
         return;
+    }
     case PE_FrameDefaultButton:
         return;
     case PE_PanelLineEdit:

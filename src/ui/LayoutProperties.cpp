@@ -1,6 +1,7 @@
 #include "LayoutProperties.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QLabel>
@@ -47,6 +48,9 @@ void LayoutProperties::apply(QWidget* form)
             font.setPixelSize(pixels.toInt());
             w->setFont(font);
         }
+        // Set outright, so the form's own font does not reach it.
+        if (w->property("systemFont").toBool())
+            w->setFont(QApplication::font(w));
     }
 
     for (QWidget* w : widgets) {

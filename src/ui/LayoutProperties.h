@@ -5,6 +5,7 @@ class QWidget;
 // Applies the layout data that Qt's own properties cannot carry, given in the .ui files
 // as dynamic properties:
 //   fontPixelSize     font height in pixels (the layout is pixel-exact)
+//   systemFont        the system's font for this kind of control, not the window's
 //   autoSize          a label that sizes itself to its text, keeping its top-left corner
 //   captionSpacing    a field's caption label, placed this many pixels above its buddy
 //   glyph             a button's picture, with transparentColor drawn transparent

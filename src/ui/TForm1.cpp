@@ -66,13 +66,33 @@ TForm1::~TForm1() = default;
 
 void TForm1::showCentred()
 {
+    centreOnDesktop();
+    show();
+    // Where the system draws the frames, the frame is known once the window is shown.
+    if (frameGeometry().size() != centredFrame_)
+        centreOnDesktop();
+}
+
+void TForm1::centreOnDesktop()
+{
     QRect desktop;
     for (const QScreen* screen : QGuiApplication::screens())
         desktop = desktop.united(screen->geometry());
-    QRect frame = geometry();
+    QRect frame = frameGeometry();
     frame.moveCenter(desktop.center());
     move(frame.topLeft());
-    show();
+    centredFrame_ = frame.size();
+}
+
+void TForm1::moveEvent(QMoveEvent* event)
+{
+    // A window manager frames the window a little later and moves it into the frame: the
+    // first time the frame differs from the one it was centred with, it is centred again.
+    if (!framed_ && frameGeometry().size() != centredFrame_) {
+        framed_ = true;
+        centreOnDesktop();
+    }
+    QWidget::moveEvent(event);
 }
 
 void TForm1::ConvertClick()

@@ -4,6 +4,7 @@
 #include "FileDialog.h"
 #include "TimeLocale.h"
 
+#include <QSize>
 #include <QUrl>
 #include <QWidget>
 
@@ -35,7 +36,7 @@ public:
     // The one local MP3 file a drag carries, or an empty text when it carries anything else.
     static QString droppableFile(const QMimeData* data);
 
-    // Shows the window, the first time centred on the whole desktop.
+    // Shows the window with its frame centred on the whole desktop (all screens).
     void showCentred();
 
 public slots:
@@ -51,6 +52,7 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -63,6 +65,7 @@ private:
     bool revealWanted() const override;
     void reveal(const QString& outputPath) override;
 
+    void centreOnDesktop();
     void showAbout();
     void openDonationPage();
 
@@ -72,6 +75,10 @@ private:
     QUrl donationPage_;
     TabtFrm* about_ = nullptr;
     TimeLocale timeLocale_;
+    // The frame size the window was last centred with, and whether a window manager's frame
+    // has been centred since.
+    QSize centredFrame_;
+    bool framed_ = false;
 
     FileDialog open;
     FileDialog save;

@@ -49,30 +49,43 @@ private slots:
         QTest::addColumn<int>("state");
         QTest::addColumn<QRgb>("fill");
         QTest::addColumn<QRgb>("outline");
+        QTest::addColumn<bool>("isDefault");
         const int on = QStyle::State_Enabled;
-        QTest::newRow("normal") << on << QRgb(0xE2E2E2) << QRgb(0xB2B2B2);
-        QTest::newRow("hot") << (on | QStyle::State_MouseOver) << QRgb(0x91D0F1) << QRgb(0x64B2E2);
-        QTest::newRow("pressed") << (on | QStyle::State_Sunken) << QRgb(0x5DA6D4) << QRgb(0x5DA6D4);
+        QTest::newRow("normal") << on << QRgb(0xE2E2E2) << QRgb(0xB2B2B2) << false;
+        QTest::newRow("hot") << (on | QStyle::State_MouseOver) << QRgb(0x91D0F1) << QRgb(0x64B2E2) << false;
+        QTest::newRow("pressed") << (on | QStyle::State_Sunken) << QRgb(0x5DA6D4) << QRgb(0x5DA6D4) << false;
         QTest::newRow("pressed while hot")
-            << (on | QStyle::State_Sunken | QStyle::State_MouseOver) << QRgb(0x5DA6D4) << QRgb(0x5DA6D4);
-        QTest::newRow("focused") << (on | QStyle::State_HasFocus) << QRgb(0x64B2E2) << QRgb(0x5DA6D4);
+            << (on | QStyle::State_Sunken | QStyle::State_MouseOver) << QRgb(0x5DA6D4) << QRgb(0x5DA6D4) << false;
+        QTest::newRow("focused") << (on | QStyle::State_HasFocus) << QRgb(0x64B2E2) << QRgb(0x5DA6D4) << false;
         QTest::newRow("focused and hot") << (on | QStyle::State_HasFocus | QStyle::State_MouseOver) << QRgb(0x91D0F1)
-                                         << QRgb(0x5DA6D4);
-        QTest::newRow("disabled") << 0 << QRgb(0xC6C6C6) << QRgb(0xB2B2B2);
+                                         << QRgb(0x5DA6D4) << false;
+        QTest::newRow("disabled") << 0 << QRgb(0xC6C6C6) << QRgb(0xB2B2B2) << false;
         QTest::newRow("disabled with stale flags")
-            << int(QStyle::State_HasFocus | QStyle::State_MouseOver) << QRgb(0xC6C6C6) << QRgb(0xB2B2B2);
+            << int(QStyle::State_HasFocus | QStyle::State_MouseOver) << QRgb(0xC6C6C6) << QRgb(0xB2B2B2) << false;
+        // The default button: a second ring in the focus colour, unless it is disabled.
+        QTest::newRow("default") << on << QRgb(0xE2E2E2) << QRgb(0x5DA6D4) << true;
+        QTest::newRow("default and focused")
+            << (on | QStyle::State_HasFocus) << QRgb(0x64B2E2) << QRgb(0x5DA6D4) << true;
+        QTest::newRow("default, disabled") << 0 << QRgb(0xC6C6C6) << QRgb(0xB2B2B2) << true;
     }
+
     void buttonFaceAndOutline()
     {
         QFETCH(int, state);
         QFETCH(QRgb, fill);
         QFETCH(QRgb, outline);
+        QFETCH(bool, isDefault);
         QStyleOptionButton option;
         option.rect = QRect(0, 0, 60, 24);
         option.state = QStyle::State(state);
+        if (isDefault)
+            option.features |= QStyleOptionButton::DefaultButton;
         const QImage image = paint(QStyle::PE_PanelButtonCommand, option);
         QCOMPARE(centre(image), fill);
         QCOMPARE(image.pixel(30, 0) & 0xFFFFFF, outline); // middle of the top edge
+        // Just inside it: the second ring of the default button, or already the face.
+        const bool ring = isDefault && (state & QStyle::State_Enabled);
+        QCOMPARE(image.pixel(30, 1) & 0xFFFFFF, ring ? outline : fill);
     }
 
     void checkBoxFace_data()

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -29,6 +30,28 @@ private:
     {
         fx = std::make_unique<WindowFixture>(WindowFixture::Options{donationPage});
         QVERIFY(fx->show());
+    }
+
+    static QFont regular(QFont font)
+    {
+        font.setBold(false);
+        return font;
+    }
+
+    // How much a text darkens a white image: the sum of its pixels' darkness.
+    static double inkOf(const QFont& font, const QString& text)
+    {
+        QImage image(QFontMetrics(font).boundingRect(text).size() + QSize(8, 8), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.drawText(image.rect(), Qt::AlignCenter, text);
+        painter.end();
+        double ink = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ink += 255 - qGray(image.pixel(x, y));
+        return ink;
     }
 
     // Runs check() on the About window once it is shown modally, then closes it.
@@ -58,6 +81,13 @@ private slots:
         QCOMPARE(fx->form().font().family(), QStringLiteral("Tahoma"));
         QCOMPARE(fx->form().font().pixelSize(), 11);
         QCOMPARE(QApplication::focusWidget(), fx->control("Edit1"));
+
+        // This test runs on two screens side by side, with window frames: the frame, not the
+        // client area, is centred on the rectangle that spans both.
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+        const QRect frame = fx->form().frameGeometry();
+        QVERIFY(frame.contains(fx->form().geometry()) && frame != fx->form().geometry());
+        QCOMPARE(frame.topLeft(), QPoint((1024 + 1280 - frame.width()) / 2, (1024 - frame.height()) / 2));
     }
 
     void controls_data()
@@ -161,9 +191,15 @@ private slots:
         QCOMPARE(label1->palette().color(QPalette::WindowText), QColor(Qt::red));
         QVERIFY(label1->font().bold() && label1->font().underline());
         QCOMPARE(label1->font().pixelSize(), 11);
+        // Drawn bold, not just marked so (Wine's Tahoma Bold alone draws strokes no heavier
+        // than the regular face's), and as wide as the bold face: the label sizes itself.
+        QVERIFY(inkOf(label1->font(), label1->text()) > 1.15 * inkOf(regular(label1->font()), label1->text()));
+        QVERIFY2(qAbs(label1->width() - 463) <= 4, qPrintable(QString::number(label1->width())));
         auto* convert = fx->control<QPushButton>("Convert");
         QVERIFY(convert->font().bold());
         QCOMPARE(convert->font().pixelSize(), 24);
+        QVERIFY(inkOf(convert->font(), convert->text()) > 1.15 * inkOf(regular(convert->font()), convert->text()));
+        QVERIFY(convert->isDefault());
         for (const char* hand : {"Image1", "Image2", "Label1", "Convert", "BitBtn1"})
             QCOMPARE(fx->control(hand)->cursor().shape(), Qt::PointingHandCursor);
         for (const char* picture : {"Image1", "Image2", "Label1"})
@@ -182,7 +218,11 @@ private slots:
         QCOMPARE(glyph.size(), QSize(160, 42));
         QCOMPARE(qAlpha(glyph.pixel(0, 0)), 0); // the white background is see-through
         QVERIFY(qAlpha(glyph.pixel(80, 21)) > 0);
-        QVERIFY(!fx->control<QStatusBar>("StatusBar1")->currentMessage().isEmpty());
+        auto* statusBar = fx->control<QStatusBar>("StatusBar1");
+        QVERIFY(!statusBar->currentMessage().isEmpty());
+        // The system's status-bar font, not the window's.
+        QCOMPARE(statusBar->font(), QApplication::font("QStatusBar"));
+        QVERIFY(statusBar->font() != fx->form().font());
     }
 
     void tabOrder()
