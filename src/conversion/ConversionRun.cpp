@@ -1,6 +1,7 @@
 #include "ConversionRun.h"
 
 #include "ConversionView.h"
+#include "FileRename.h"
 #include "Mpeg4Header.h"
 #include "TerminationFlag.h"
 #include "ToolParameters.h"
@@ -10,28 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <filesystem>
-#include <system_error>
-
 namespace {
-
-std::filesystem::path fsPath(const QString& path)
-{
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
-
-// Moves the file over an existing target in one step (rename(2), or MoveFileEx with
-// replacement on Windows), so a confirmed overwrite really happens.
-QString renameReplacing(const QString& from, const QString& to)
-{
-    std::error_code error;
-    std::filesystem::rename(fsPath(from), fsPath(to), error);
-    return error ? QString::fromLocal8Bit(error.message()) : QString();
-}
 
 QString failureOf(const QString& role, const ToolOutcome& outcome)
 {
@@ -47,10 +27,10 @@ QString failureOf(const QString& role, const ToolOutcome& outcome)
 
 } // namespace
 
-ConversionRun::ConversionRun(ConversionView& view, const TerminationFlag& termination, QObject* owner)
+ConversionRun::ConversionRun(ConversionView& view, const TerminationFlag& termination, quintptr ownerWindow)
     : view_(view)
     , termination_(termination)
-    , owner_(owner)
+    , ownerWindow_(ownerWindow)
 {}
 
 ConversionRun::Result ConversionRun::execute(const CheckedRequest& checked, const ToolSet& tools)
@@ -71,7 +51,7 @@ ConversionRun::Result ConversionRun::execute(const CheckedRequest& checked, cons
         view_.appendLog(QStringLiteral("Executing %1. Please wait.").arg(role));
 
         const ToolOutcome outcome =
-            ToolRunner::RunElevatedAndWait(owner_, tools.path(step.role), step.parameters, termination_);
+            ToolRunner::RunElevatedAndWait(ownerWindow_, tools.path(step.role), step.parameters, termination_);
         if (outcome.kind == ToolOutcome::Kind::Stopped || termination_.isSet()) {
             // The program is ending: leave the output file as it was.
             removeIntermediates(Keep::Nothing);
@@ -89,7 +69,7 @@ ConversionRun::Result ConversionRun::execute(const CheckedRequest& checked, cons
     QFile::remove(names_->faded());
     QFile::remove(names_->cut());
 
-    const QString renameError = renameReplacing(names_->encoded(), output);
+    const QString renameError = FileRename::replacing(names_->encoded(), output);
     if (!renameError.isEmpty()) {
         // The ringtone itself is fine: it stays under the name the converter gave it.
         view_.appendLog(QStringLiteral("Error: %1 could not be renamed to %2.").arg(names_->encoded(), output));

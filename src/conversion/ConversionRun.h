@@ -19,7 +19,8 @@ class ConversionRun {
 public:
     enum class Result { Done, Failed, Stopped };
 
-    ConversionRun(ConversionView& view, const TerminationFlag& termination, QObject* owner = nullptr);
+    // ownerWindow is the native handle of the window the tools' windows would belong to.
+    ConversionRun(ConversionView& view, const TerminationFlag& termination, quintptr ownerWindow = 0);
 
     // Runs a request that RequestCheck has let through. The output path and every name derived from it are fixed
     // here, whatever the window's fields say later.
@@ -34,6 +35,6 @@ private:
 
     ConversionView& view_;
     const TerminationFlag& termination_;
-    QObject* owner_;
+    quintptr ownerWindow_;
     std::optional<IntermediateNames> names_;
 };

@@ -29,11 +29,6 @@ TimeLocale TimeLocale::fromLocale(const QLocale& locale)
                       locale.pmText());
 }
 
-TimeLocale TimeLocale::system()
-{
-    return fromLocale(QLocale::system());
-}
-
 QString TimeLocale::timeSeparatorOf(const QString& timeFormat)
 {
     // Text in single quotes is literal: it neither starts a field nor is quote syntax.

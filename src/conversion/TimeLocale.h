@@ -15,7 +15,7 @@ public:
                const QString& pmText);
 
     static TimeLocale fromLocale(const QLocale& locale);
-    // The user's current locale settings; read again when the system announces a change.
+    // The user's current settings, with their own customisations (TimeLocale_<platform>.cpp).
     static TimeLocale system();
     // The separator between the hour and the minute fields of a time format such as
     // "h:mm AP"; empty when the format has none.

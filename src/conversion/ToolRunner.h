@@ -4,7 +4,6 @@
 
 #include <QString>
 
-class QObject;
 class TerminationFlag;
 
 // Starts one external tool and waits for it while the program's windows stay
@@ -14,8 +13,9 @@ class TerminationFlag;
 namespace ToolRunner {
 
 // The parameter string reaches the tool as its command line, split into arguments
-// by the Windows convention. The tool gets no input and shows no window.
-ToolOutcome RunElevatedAndWait(QObject* owner, const QString& program, const QString& parameters,
+// by the Windows convention. The tool gets no input and shows no window; ownerWindow is
+// the native handle of the window it belongs to, where the system asks for one.
+ToolOutcome RunElevatedAndWait(quintptr ownerWindow, const QString& program, const QString& parameters,
                                const TerminationFlag& termination);
 
 } // namespace ToolRunner

@@ -36,7 +36,7 @@ void stop(QProcess& process)
 
 } // namespace
 
-ToolOutcome ToolRunner::RunElevatedAndWait(QObject* /*owner*/, const QString& program, const QString& parameters,
+ToolOutcome ToolRunner::RunElevatedAndWait(quintptr /*ownerWindow*/, const QString& program, const QString& parameters,
                                            const TerminationFlag& termination)
 {
     // Tools run with the program's own rights: there is nothing to elevate to here.

@@ -3,14 +3,27 @@
 #include "TerminationFlag.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
-#include <QWidget>
 
-#include <shellapi.h>
 #include <windows.h>
 
-// Not built on the project's Linux machines: keep it small and close to the Win32 calls.
-ToolOutcome ToolRunner::RunElevatedAndWait(QObject* owner, const QString& program, const QString& parameters,
+#include <shellapi.h>
+
+namespace {
+
+constexpr DWORD StopGraceMs = 2000;
+
+// An unhandled fault ends a process with its exception code as the exit status
+// (0xC0000005 for an access violation, and so on).
+bool isFaultStatus(DWORD status)
+{
+    return (status & 0xF0000000) == 0xC0000000;
+}
+
+} // namespace
+
+ToolOutcome ToolRunner::RunElevatedAndWait(quintptr ownerWindow, const QString& program, const QString& parameters,
                                            const TerminationFlag& termination)
 {
     ToolOutcome outcome;
@@ -19,27 +32,31 @@ ToolOutcome ToolRunner::RunElevatedAndWait(QObject* owner, const QString& progra
         return outcome;
     }
 
-    const auto* ownerWidget = qobject_cast<const QWidget*>(owner);
+    // Administrator rights ("runas"), no window, no working folder; the shell shows no
+    // error dialogs of its own. An elevated tool's error output cannot be read.
+    const QString file = QDir::toNativeSeparators(program);
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
-    info.hwnd = ownerWidget ? reinterpret_cast<HWND>(ownerWidget->winId()) : nullptr;
+    info.hwnd = reinterpret_cast<HWND>(ownerWindow);
     info.lpVerb = L"runas";
-    info.lpFile = reinterpret_cast<LPCWSTR>(program.utf16());
+    info.lpFile = reinterpret_cast<LPCWSTR>(file.utf16());
     info.lpParameters = parameters.isEmpty() ? nullptr : reinterpret_cast<LPCWSTR>(parameters.utf16());
     info.nShow = SW_HIDE;
     if (!ShellExecuteExW(&info) || !info.hProcess)
         return outcome; // NotStarted
 
-    // Sleep until the process ends or a window message arrives; never spin.
+    // Sleep until the process ends or a message arrives for this thread, handle the
+    // messages, and look at the quit request; never spin.
     for (;;) {
-        const DWORD woken = MsgWaitForMultipleObjects(1, &info.hProcess, FALSE, INFINITE, QS_ALLINPUT);
+        const DWORD woken = MsgWaitForMultipleObjectsEx(1, &info.hProcess, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (woken == WAIT_OBJECT_0)
             break;
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-        if (termination.isSet()) {
+        QCoreApplication::sendPostedEvents();
+        if (termination.isSet() || woken == WAIT_FAILED) {
             TerminateProcess(info.hProcess, 1);
-            WaitForSingleObject(info.hProcess, 2000);
+            WaitForSingleObject(info.hProcess, StopGraceMs);
             CloseHandle(info.hProcess);
             outcome.kind = ToolOutcome::Kind::Stopped;
             return outcome;
@@ -47,9 +64,9 @@ ToolOutcome ToolRunner::RunElevatedAndWait(QObject* owner, const QString& progra
     }
 
     DWORD status = 0;
-    GetExitCodeProcess(info.hProcess, &status);
+    const bool known = GetExitCodeProcess(info.hProcess, &status);
     CloseHandle(info.hProcess);
-    outcome.kind = ToolOutcome::Kind::Exited;
-    outcome.exitStatus = static_cast<int>(status);
+    outcome.kind = known && isFaultStatus(status) ? ToolOutcome::Kind::Crashed : ToolOutcome::Kind::Exited;
+    outcome.exitStatus = known ? int(status) : -1;
     return outcome;
 }

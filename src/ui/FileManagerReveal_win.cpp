@@ -1,7 +1,8 @@
 #include "FileManagerReveal.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 void FileManagerReveal::show(const QString& path)
 {

@@ -63,6 +63,8 @@ void LayoutProperties::apply(QWidget* form)
                 label->move(field->x(), field->y() - spacing.toInt() - label->height());
             }
         }
+        if (w->property("fitsText").toBool() && w->sizeHint().width() > w->width())
+            w->resize(w->sizeHint().width(), w->height());
         if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             const QString glyph = button->property("glyph").toString();
             if (!glyph.isEmpty())

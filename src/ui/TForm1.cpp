@@ -107,7 +107,7 @@ void TForm1::ConvertClick()
         services_.showError(nullptr, QStringLiteral("Error"), refusal.message());
         return;
     }
-    ConversionRun run(*this, termination_, this);
+    ConversionRun run(*this, termination_, winId());
     run.execute(checked, ToolSet::forRunningProgram());
 }
 

@@ -2,6 +2,7 @@
 
 #include "ConversionView.h"
 #include "FileDialog.h"
+#include "LocaleChangeWatch.h"
 #include "TimeLocale.h"
 
 #include <QSize>
@@ -75,6 +76,7 @@ private:
     QUrl donationPage_;
     TabtFrm* about_ = nullptr;
     TimeLocale timeLocale_;
+    LocaleChangeWatch localeWatch_{this};
     // The frame size the window was last centred with, and whether a window manager's frame
     // has been centred since.
     QSize centredFrame_;

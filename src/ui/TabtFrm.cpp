@@ -137,6 +137,18 @@ void TabtFrm::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+void TabtFrm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Qt places a dialog's first showing from an estimate of its frame; where the system
+    // draws the frames they are known now, and the frame is centred on the main window's.
+    if (!lastPosition_ && parentWidget() && frameGeometry() != geometry()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(parentWidget()->window()->frameGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
 void TabtFrm::hideEvent(QHideEvent* event)
 {
     lastPosition_ = pos();

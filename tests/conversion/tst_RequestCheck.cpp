@@ -160,10 +160,12 @@ void RequestCheckTest::sameFile_data()
     QTest::newRow("relative and absolute") << "Music/song.mp3" << dir_.filePath("Music/song.mp3") << posix << true;
     QTest::newRow("unclean") << "./Music/../Music//song.mp3"
                              << "Music/song.mp3" << posix << true;
+#ifndef Q_OS_WIN // There QFile::link makes shortcuts, which are files of their own.
     QTest::newRow("file link") << "link.mp3"
                                << "Music/song.mp3" << posix << true;
     QTest::newRow("folder link") << "Linked/song.mp3"
                                  << "Music/song.mp3" << posix << true;
+#endif
     QTest::newRow("missing, unclean") << "new/../x.m4r"
                                       << "x.m4r" << posix << true;
     QTest::newRow("other file") << "Music/other.mp3"

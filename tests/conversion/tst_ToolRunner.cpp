@@ -42,7 +42,7 @@ private:
 
     ToolOutcome run(const QString& parameters = {}) const
     {
-        return ToolRunner::RunElevatedAndWait(nullptr, standin, parameters, termination);
+        return ToolRunner::RunElevatedAndWait(0, standin, parameters, termination);
     }
 
 private slots:
@@ -144,7 +144,7 @@ private slots:
     void programsThatCannotStart()
     {
         QFETCH(QString, program);
-        const ToolOutcome outcome = ToolRunner::RunElevatedAndWait(nullptr, program, QStringLiteral("-x"), termination);
+        const ToolOutcome outcome = ToolRunner::RunElevatedAndWait(0, program, QStringLiteral("-x"), termination);
         QCOMPARE(outcome.kind, ToolOutcome::Kind::NotStarted);
     }
 

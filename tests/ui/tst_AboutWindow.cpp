@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSysInfo>
 
 #include <memory>
@@ -94,18 +95,23 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("line");
         const QString arch = QSysInfo::currentCpuArchitecture();
+#ifdef Q_OS_WIN
+        const QString system = QStringLiteral("Windows");
+#else
+        const QString system = QStringLiteral("Linux");
+#endif
         using Role = ToolSet::Role;
         QTest::newRow("splitter") << Role::Splitter << true << "mp3splt 2.6.2 (09/11/14) - using libmp3splt 0.9.2\n"
                                   << "libmp3splt version 0.9.2";
         QTest::newRow("fader") << Role::Fader << true << "sox:      SoX v14.4.2\n"
-                               << "sox version 14.4.2 for Linux";
+                               << "sox version 14.4.2 for " + system;
         QTest::newRow("Debian's converter")
             << Role::Converter << true
             << "ffmpeg version 5.1.9-0+deb12u1 Copyright (c) 2000-2026 the FFmpeg developers\n"
-            << "FFmpeg version 5.1.9-0+deb12u1 for Linux " + arch + " by the Debian Multimedia Maintainers";
+            << "FFmpeg version 5.1.9-0+deb12u1 for " + system + " " + arch + " by the Debian Multimedia Maintainers";
         QTest::newRow("another converter")
             << Role::Converter << true << "ffmpeg version 2.6.2 Copyright (c) 2000-2015 the FFmpeg developers\r\nbuilt"
-            << "FFmpeg version 2.6.2 for Linux " + arch + " by the FFmpeg developers";
+            << "FFmpeg version 2.6.2 for " + system + " " + arch + " by the FFmpeg developers";
         QTest::newRow("missing") << Role::Fader << false << ""
                                  << "sox is missing";
         QTest::newRow("no version printed") << Role::Splitter << true << "usage: mp3splt"
@@ -121,9 +127,19 @@ private slots:
         QCOMPARE(TabtFrm::toolLine({role, started, ToolVersionQuery::versionIn(role, output), output}), line);
     }
 
-    // The tools beside the program answer once the window is shown; the list keeps its eight lines.
+    // The tools beside the program answer once the window is shown; the list keeps its eight
+    // lines. On Linux they are Debian's, under Wine the tests' stand-ins.
     void namesTheInstalledTools()
     {
+#ifdef Q_OS_WIN
+        const QString arch = QSysInfo::currentCpuArchitecture();
+        const QStringList tools{"libmp3splt version 0.9.2-standin", "sox version 14.4.2-standin for Windows",
+                                "FFmpeg version 2.6.2-standin for Windows " + arch + " by the Tovalin developers"};
+#else
+        const QStringList tools{"libmp3splt version 0.9.2", "sox version 14.4.2 for Linux",
+                                "FFmpeg version 5.* for Linux " + QSysInfo::currentCpuArchitecture()
+                                    + " by the Debian Multimedia Maintainers"};
+#endif
         const QStringList before =
             about->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText().split('\n');
         QCOMPARE(before.size(), 8);
@@ -133,13 +149,18 @@ private slots:
             QTRY_VERIFY(!memo->toPlainText().contains(QChar(0x2026)));
             const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));
             QCOMPARE(lines.size(), 8);
-            QCOMPARE(lines[0], QStringLiteral("libmp3splt version 0.9.2"));
             QVERIFY(lines[1].isEmpty() && lines[4].isEmpty() && lines[6].isEmpty());
             QVERIFY(lines[2].startsWith(QStringLiteral("      (c) "))
                     && lines[3].startsWith(QStringLiteral("      (c) ")));
-            QCOMPARE(lines[5], QStringLiteral("sox version 14.4.2 for Linux"));
-            QVERIFY2(lines[7].startsWith(QStringLiteral("FFmpeg version 5.")), qPrintable(lines[7]));
-            QVERIFY(lines[7].endsWith(QStringLiteral(" by the Debian Multimedia Maintainers")));
+            const QStringList named{lines[0], lines[5], lines[7]};
+            for (int i = 0; i < 3; ++i) {
+                const QRegularExpression pattern(QRegularExpression::wildcardToRegularExpression(
+                    tools[i], QRegularExpression::UnanchoredWildcardConversion));
+                QVERIFY2(QRegularExpression(QStringLiteral("^") + pattern.pattern() + QStringLiteral("$"))
+                             .match(named[i])
+                             .hasMatch(),
+                         qPrintable(named[i]));
+            }
         });
     }
 
@@ -156,7 +177,8 @@ private slots:
         openWith(picture.toLatin1(), [&] {
             QCOMPARE(QApplication::focusWidget(), button("Button1"));
             // Centred on the main window the first time.
-            QVERIFY((about->geometry().center() - fx->form().geometry().center()).manhattanLength() <= 2);
+            const QPoint off = about->frameGeometry().center() - fx->form().frameGeometry().center();
+            QVERIFY2(off.manhattanLength() <= 2, qPrintable(QStringLiteral("off by %1, %2").arg(off.x()).arg(off.y())));
         });
     }
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Gives a file another name in one step, replacing a file of that name: a confirmed
+// overwrite really happens, and no moment passes without a file of the new name.
+namespace FileRename {
+
+// Empty when done, else the system's reason.
+QString replacing(const QString& from, const QString& to);
+
+} // namespace FileRename

@@ -1,0 +1,8 @@
+#include "TimeLocale.h"
+
+#include <QLocale>
+
+TimeLocale TimeLocale::system()
+{
+    return fromLocale(QLocale::system());
+}

@@ -1,0 +1,5 @@
+#include "FontRegistration.h"
+
+// Tahoma is one of Windows' own fonts.
+void FontRegistration::registerBundledFonts()
+{}

@@ -1,0 +1,8 @@
+#include "LocaleChangeWatch.h"
+
+#include <QAbstractNativeEventFilter>
+
+LocaleChangeWatch::LocaleChangeWatch(QWidget*)
+{}
+
+LocaleChangeWatch::~LocaleChangeWatch() = default;

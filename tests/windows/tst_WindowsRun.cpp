@@ -1,0 +1,281 @@
+#include "TestMain.h"
+#include "WindowFixture.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// User and kernel time of this process alone: the tools are processes of their own.
+double ownCpuSeconds()
+{
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto seconds = [](const FILETIME& t) {
+        return double((quint64(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
+    };
+    return seconds(kernel) + seconds(user);
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+// The Windows program's conversion under Wine: the tools started with ShellExecuteEx
+// ("runas", hidden), waited for in the window's message loop, with Windows paths. The
+// tools are stand-ins (tools/windows/standin.cpp) beside this program in External\.
+class WindowsRunTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    QString song;
+    std::unique_ptr<WindowFixture> fx;
+
+    // A folder of the scratch area in Windows form, made if missing.
+    QString folder(const QString& name) const
+    {
+        QDir().mkpath(dir.filePath(name));
+        return QDir::toNativeSeparators(dir.filePath(name));
+    }
+
+    static QStringList filesIn(const QString& path)
+    {
+        return QDir(path).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    void convert(const QString& output)
+    {
+        fx->control<QLineEdit>("Edit1")->setText(song);
+        fx->control<QLineEdit>("Edit2")->setText(output);
+        QTest::mouseClick(fx->control("Convert"), Qt::LeftButton); // returns when the run has ended
+    }
+
+    // Runs action inside the wait for the named tool.
+    void whileRunning(const QString& role, std::function<void()> action)
+    {
+        auto* memo = fx->control<QPlainTextEdit>("Memo1");
+        const QString line = QStringLiteral("Executing %1. Please wait.").arg(role);
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = connect(memo, &QPlainTextEdit::textChanged, this, [=, this] {
+            if (!memo->toPlainText().endsWith(line))
+                return;
+            disconnect(*connection);
+            QTimer::singleShot(0, this, action);
+        });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        song = folder(QStringLiteral("My Music")) + QStringLiteral("\\song.mp3");
+        QFile file(song);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("an MP3 file, as far as the stand-ins care");
+    }
+
+    void init()
+    {
+        for (const char* variable : {"STANDIN_EXIT", "STANDIN_CRASH", "STANDIN_SLEEP", "STANDIN_PID"})
+            qunsetenv(variable);
+        fx = std::make_unique<WindowFixture>();
+        QVERIFY(fx->show());
+    }
+
+    void cleanup() { fx.reset(); }
+
+    void wholeConversionWithWindowsPaths()
+    {
+        const QString out = folder(QStringLiteral("Meine Töne"));
+        const QString output = out + QStringLiteral("\\my tone.m4r");
+        const QString arguments = dir.filePath(QStringLiteral("arguments.txt"));
+        qputenv("STANDIN_ARGS", arguments.toLocal8Bit());
+        convert(output);
+        qunsetenv("STANDIN_ARGS");
+
+        const QString faded = out + QStringLiteral("\\my tone.m4r_faded.mp3");
+        QCOMPARE(
+            fx->log(),
+            QStringList({
+                "Initializing splitter parameters: \"" + song + "\" 0.20 0.50 -d \"" + out + "\\.\" -o \"my tone\"",
+                "Executing splitter. Please wait.",
+                "Initializing fader parameters: \"" + out + "\\my tone.mp3\" \"" + faded + "\" fade h 0:5 0 0:5",
+                "Executing fader. Please wait.",
+                "Initializing converter parameters: -i \"" + faded + "\" -c:a libfdk_aac \"" + out + "\\my tone.m4a\"",
+                "Executing converter. Please wait.",
+                "Removing temporary files.",
+                "Done.",
+            }));
+        QCOMPARE(filesIn(out), QStringList{QStringLiteral("my tone.m4r")});
+        QCOMPARE(fx->services.revealed, QStringList{output});
+        QVERIFY(fx->control("Convert")->isEnabled());
+
+        // Each tool got exactly the arguments meant, split by the Windows rules.
+        QFile file(arguments);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList runs = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(runs, QStringList({"mp3splt|" + song + "|0.20|0.50|-d|" + out + "\\.|-o|my tone",
+                                    "sox|" + out + "\\my tone.mp3|" + faded + "|fade|h|0:5|0|0:5",
+                                    "ffmpeg-heaac|-i|" + faded + "|-c:a|libfdk_aac|" + out + "\\my tone.m4a"}));
+    }
+
+    void existingOutputIsReplaced()
+    {
+        const QString out = folder(QStringLiteral("existing"));
+        const QString output = out + QStringLiteral("\\tone.m4r");
+        QFile old(output);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("last week's ringtone");
+        old.close();
+        convert(output);
+
+        QCOMPARE(fx->log().last(), QStringLiteral("Done."));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QVERIFY(old.readAll().contains("moov"));
+        QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4r")});
+    }
+
+    // The ringtone's length comes from its header: here the stand-in's says 10 seconds.
+    void shorterRingtoneIsNoted()
+    {
+        qputenv("STANDIN_SECONDS", "10");
+        convert(folder(QStringLiteral("short")) + QStringLiteral("\\tone.m4r"));
+        qunsetenv("STANDIN_SECONDS");
+        QCOMPARE(fx->log().mid(6), QStringList({"Removing temporary files.",
+                                                "Note: the input ends before the end time, so the ringtone is 10 "
+                                                "seconds long.",
+                                                "Done."}));
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QByteArray>("variable");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QStringList>("tail");
+        QTest::newRow("fader fails") << QByteArray("STANDIN_EXIT") << QByteArray("sox:3")
+                                     << QStringList{"Error: the fader failed (exit status 3)."};
+        QTest::newRow("converter crashes") << QByteArray("STANDIN_CRASH") << QByteArray("ffmpeg-heaac")
+                                           << QStringList{"Error: the converter failed (it crashed)."};
+        QTest::newRow("splitter makes nothing") << QByteArray("STANDIN_EXIT") << QByteArray("mp3splt:0")
+                                                << QStringList{"Error: the splitter did not produce %out\\tone.mp3."};
+    }
+
+    void failures()
+    {
+        QFETCH(QByteArray, variable);
+        QFETCH(QByteArray, value);
+        QFETCH(QStringList, tail);
+        const QString out = folder(QStringLiteral("failed-%1").arg(QTest::currentDataTag()).replace(' ', '-'));
+        qputenv(variable.constData(), value);
+        convert(out + QStringLiteral("\\tone.m4r"));
+
+        tail.replaceInStrings(QStringLiteral("%out"), out);
+        tail << QStringLiteral("Conversion failed.");
+        QCOMPARE(fx->log().mid(fx->log().size() - tail.size()), tail);
+        QCOMPARE(filesIn(out), QStringList());
+        QVERIFY(fx->services.revealed.isEmpty());
+        QVERIFY(fx->control("Convert")->isEnabled());
+    }
+
+    void missingToolCannotBeStarted()
+    {
+        const QString fader = QCoreApplication::applicationDirPath() + QStringLiteral("/External/sox/sox.exe");
+        const QString away = fader + QStringLiteral(".away");
+        QVERIFY(QFile::rename(fader, away));
+        const QString out = folder(QStringLiteral("missing"));
+        convert(out + QStringLiteral("\\tone.m4r"));
+        QVERIFY(QFile::rename(away, fader));
+
+        QCOMPARE(fx->log().mid(4), QStringList({"Error: the fader could not be started.", "Conversion failed."}));
+        QCOMPARE(filesIn(out), QStringList());
+    }
+
+    // The wait sleeps in the window's message loop: the window keeps painting while the fader
+    // works, and while the converter works the program uses next to no processor time.
+    void windowPaintsAndRestsDuringARun()
+    {
+        qputenv("STANDIN_SLEEP", "sox:2,ffmpeg-heaac:2");
+        PaintCounter counter;
+        fx->form().installEventFilter(&counter);
+        QTimer repaint;
+        connect(&repaint, &QTimer::timeout, &fx->form(), [this] { fx->form().update(); });
+        int paintsBefore = 0;
+        whileRunning(QStringLiteral("fader"), [&] {
+            paintsBefore = counter.paints;
+            repaint.start(100);
+        });
+        QElapsedTimer wall;
+        double cpuBefore = 0;
+        whileRunning(QStringLiteral("converter"), [&] {
+            repaint.stop();
+            cpuBefore = ownCpuSeconds();
+            wall.start();
+        });
+        convert(folder(QStringLiteral("resting")) + QStringLiteral("\\tone.m4r"));
+        const double share = (ownCpuSeconds() - cpuBefore) / (double(wall.elapsed()) / 1000);
+
+        QCOMPARE(fx->log().last(), QStringLiteral("Done."));
+        QVERIFY2(counter.paints - paintsBefore >= 10, qPrintable(QString::number(counter.paints - paintsBefore)));
+        // A wait that spun would take a whole processor; this one sleeps.
+        qInfo("own processor time while the converter ran: %.1f %% of the wall time", share * 100);
+        QVERIFY2(share < 0.1, qPrintable(QString::number(share)));
+    }
+
+    // Last: once the quit request is taken, Qt runs no further event loop in this process.
+    void quittingDuringARunStopsTheToolAndCleansUp()
+    {
+        const QString out = folder(QStringLiteral("quit"));
+        const QString output = out + QStringLiteral("\\tone.m4r");
+        QFile old(output);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("last week's ringtone");
+        old.close();
+        const QString pidFile = dir.filePath(QStringLiteral("converter.pid"));
+        qputenv("STANDIN_SLEEP", "ffmpeg-heaac:120");
+        qputenv("STANDIN_PID", ("ffmpeg-heaac:" + QDir::toNativeSeparators(pidFile)).toLocal8Bit());
+
+        TForm1& form = fx->form();
+        whileRunning(QStringLiteral("converter"), [&] { QTimer::singleShot(500, &form, [&] { form.close(); }); });
+        fx->control<QLineEdit>("Edit1")->setText(song);
+        fx->control<QLineEdit>("Edit2")->setText(output);
+        QTimer::singleShot(0, &form, [this] { fx->control<QPushButton>("Convert")->click(); });
+        QCOMPARE(QCoreApplication::exec(), 0); // the program's loop ends with the window
+        QVERIFY(TovalinApplication::instance()->termination().isSet());
+
+        QFile pid(pidFile);
+        QVERIFY(pid.open(QIODevice::ReadOnly));
+        const HANDLE tool = OpenProcess(SYNCHRONIZE, FALSE, DWORD(pid.readAll().trimmed().toULong()));
+        QVERIFY2(!tool || WaitForSingleObject(tool, 0) == WAIT_OBJECT_0, "the converter was stopped");
+        if (tool)
+            CloseHandle(tool);
+        QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4r")});
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("last week's ringtone"));
+        QVERIFY(fx->services.revealed.isEmpty());
+    }
+};
+
+TOVALIN_TEST_MAIN(WindowsRunTest)
+#include "tst_WindowsRun.moc"
