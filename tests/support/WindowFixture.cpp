@@ -3,8 +3,10 @@
 #include "StartUp.h"
 #include "TovalinApplication.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 WindowFixture::WindowFixture() : WindowFixture(Options{})
 {}
@@ -39,6 +41,30 @@ QStringList WindowFixture::log() const
 {
     const QString text = control<QPlainTextEdit>("Memo1")->toPlainText();
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+void WindowFixture::convert(const ConversionRequest& request)
+{
+    control<QLineEdit>("Edit1")->setText(request.inputPath);
+    control<QLineEdit>("Edit2")->setText(request.outputPath);
+    control<QLineEdit>("startTime")->setText(request.startTime);
+    control<QLineEdit>("endTime")->setText(request.endTime);
+    control<QLineEdit>("fadeInTime")->setText(request.fadeInTime);
+    control<QLineEdit>("fadeOutTime")->setText(request.fadeOutTime);
+    QTest::mouseClick(control("Convert"), Qt::LeftButton);
+}
+
+void WindowFixture::whileRunning(const QString& role, std::function<void()> action)
+{
+    auto* memo = control<QPlainTextEdit>("Memo1");
+    const QString line = QStringLiteral("Executing %1. Please wait.").arg(role);
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(memo, &QPlainTextEdit::textChanged, form_.get(), [=] {
+        if (!memo->toPlainText().endsWith(line))
+            return;
+        QObject::disconnect(*connection);
+        QTimer::singleShot(0, memo, action);
+    });
 }
 
 QObject* WindowFixture::find(const char* name, const QMetaObject* type) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConversionRequest.h"
 #include "FakeServices.h"
 #include "TForm1.h"
 #include "TabtFrm.h"
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 // The program's windows built as main() builds them, with the desktop replaced by a
@@ -39,6 +41,13 @@ public:
     }
     // The lines of the main window's log.
     QStringList log() const;
+
+    // Types the request into the main window's six fields and presses Convert; returns when
+    // the run has ended.
+    void convert(const ConversionRequest& request);
+    // Runs the action inside the wait for the named tool, once "Executing <role>. Please
+    // wait." is the log's last line.
+    void whileRunning(const QString& role, std::function<void()> action);
 
     FakeServices services;
 

@@ -87,27 +87,7 @@ private:
                  const QString& end = QStringLiteral("0:50"), const QString& fadeIn = QStringLiteral("5"),
                  const QString& fadeOut = QStringLiteral("5"))
     {
-        fx->control<QLineEdit>("Edit1")->setText(input);
-        fx->control<QLineEdit>("Edit2")->setText(output);
-        fx->control<QLineEdit>("startTime")->setText(start);
-        fx->control<QLineEdit>("endTime")->setText(end);
-        fx->control<QLineEdit>("fadeInTime")->setText(fadeIn);
-        fx->control<QLineEdit>("fadeOutTime")->setText(fadeOut);
-        QTest::mouseClick(fx->control("Convert"), Qt::LeftButton); // returns when the run has ended
-    }
-
-    // Runs action inside the wait for the named tool ("Executing <role>. Please wait.").
-    void whileRunning(const QString& role, std::function<void()> action)
-    {
-        auto* memo = fx->control<QPlainTextEdit>("Memo1");
-        const QString line = QStringLiteral("Executing %1. Please wait.").arg(role);
-        auto connection = std::make_shared<QMetaObject::Connection>();
-        *connection = connect(memo, &QPlainTextEdit::textChanged, this, [=, this] {
-            if (!memo->toPlainText().endsWith(line))
-                return;
-            disconnect(*connection);
-            QTimer::singleShot(0, this, action);
-        });
+        fx->convert({input, output, start, end, fadeIn, fadeOut});
     }
 
     void verifyRingtone(const QString& path, double seconds)
@@ -282,7 +262,7 @@ private slots:
         QFile::remove(output);
         fx->control<QCheckBox>("CheckBox1")->setChecked(checkedAtStart);
         bool convertWasDisabled = false;
-        whileRunning(QStringLiteral("fader"), [&] {
+        fx->whileRunning(QStringLiteral("fader"), [&] {
             convertWasDisabled = !fx->control("Convert")->isEnabled();
             fx->control<QLineEdit>("Edit2")->setText(out + QStringLiteral("/second.m4r"));
             fx->control<QLineEdit>("endTime")->setText(QStringLiteral("0:25"));

@@ -40,10 +40,8 @@ private slots:
         form.showCentred();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto* memo = fixture.control<QPlainTextEdit>("Memo1");
-        connect(memo, &QPlainTextEdit::textChanged, &form, [&] {
-            if (memo->toPlainText().endsWith(QStringLiteral("Executing converter. Please wait.")))
-                QTimer::singleShot(300, &form, [&] { form.close(); });
-        });
+        fixture.whileRunning(QStringLiteral("converter"),
+                             [&] { QTimer::singleShot(300, &form, [&] { form.close(); }); });
         fixture.control<QLineEdit>("Edit1")->setText(song);
         fixture.control<QLineEdit>("Edit2")->setText(output);
         QTimer::singleShot(0, &form, [&] { fixture.control<QPushButton>("Convert")->click(); });

@@ -67,23 +67,8 @@ private:
 
     void convert(const QString& output)
     {
-        fx->control<QLineEdit>("Edit1")->setText(song);
-        fx->control<QLineEdit>("Edit2")->setText(output);
-        QTest::mouseClick(fx->control("Convert"), Qt::LeftButton); // returns when the run has ended
-    }
-
-    // Runs action inside the wait for the named tool.
-    void whileRunning(const QString& role, std::function<void()> action)
-    {
-        auto* memo = fx->control<QPlainTextEdit>("Memo1");
-        const QString line = QStringLiteral("Executing %1. Please wait.").arg(role);
-        auto connection = std::make_shared<QMetaObject::Connection>();
-        *connection = connect(memo, &QPlainTextEdit::textChanged, this, [=, this] {
-            if (!memo->toPlainText().endsWith(line))
-                return;
-            disconnect(*connection);
-            QTimer::singleShot(0, this, action);
-        });
+        fx->convert(
+            {song, output, QStringLiteral("0:20"), QStringLiteral("0:50"), QStringLiteral("5"), QStringLiteral("5")});
     }
 
 private slots:
@@ -222,13 +207,13 @@ private slots:
         QTimer repaint;
         connect(&repaint, &QTimer::timeout, &fx->form(), [this] { fx->form().update(); });
         int paintsBefore = 0;
-        whileRunning(QStringLiteral("fader"), [&] {
+        fx->whileRunning(QStringLiteral("fader"), [&] {
             paintsBefore = counter.paints;
             repaint.start(100);
         });
         QElapsedTimer wall;
         double cpuBefore = 0;
-        whileRunning(QStringLiteral("converter"), [&] {
+        fx->whileRunning(QStringLiteral("converter"), [&] {
             repaint.stop();
             cpuBefore = ownCpuSeconds();
             wall.start();
@@ -257,7 +242,7 @@ private slots:
         qputenv("STANDIN_PID", ("ffmpeg-heaac:" + QDir::toNativeSeparators(pidFile)).toLocal8Bit());
 
         TForm1& form = fx->form();
-        whileRunning(QStringLiteral("converter"), [&] { QTimer::singleShot(500, &form, [&] { form.close(); }); });
+        fx->whileRunning(QStringLiteral("converter"), [&] { QTimer::singleShot(500, &form, [&] { form.close(); }); });
         fx->control<QLineEdit>("Edit1")->setText(song);
         fx->control<QLineEdit>("Edit2")->setText(output);
         QTimer::singleShot(0, &form, [this] { fx->control<QPushButton>("Convert")->click(); });
