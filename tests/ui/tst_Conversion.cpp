@@ -1,3 +1,4 @@
+#include "ScratchFiles.h"
 #include "TestMain.h"
 #include "WindowFixture.h"
 
@@ -27,13 +28,6 @@ QByteArray digest(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
                                           : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
 }
 
 // Loudness (RMS of 8 kHz mono samples) of a stretch of an audio file.
@@ -76,11 +70,6 @@ private:
         const QString path = dir.filePath(name);
         QDir().mkpath(path);
         return path;
-    }
-
-    static QStringList filesIn(const QString& path)
-    {
-        return QDir(path).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
     }
 
     void convert(const QString& input, const QString& output, const QString& start = QStringLiteral("0:20"),
@@ -140,8 +129,8 @@ private slots:
                 "Removing temporary files.",
                 "Done.",
             }));
-        QCOMPARE(filesIn(out), QStringList{QStringLiteral("mein Ton.m4r")});
-        QCOMPARE(filesIn(QFileInfo(song).path()), QStringList{QStringLiteral("song.mp3")});
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList{QStringLiteral("mein Ton.m4r")});
+        QCOMPARE(ScratchFiles::filesIn(QFileInfo(song).path()), QStringList{QStringLiteral("song.mp3")});
         verifyRingtone(output, 30);
         const Loudness loudness = loudnessOf(output);
         QVERIFY(loudness.middle > 1000);
@@ -162,7 +151,7 @@ private slots:
         QCOMPARE(fx->log().last(), QStringLiteral("Done."));
         QVERIFY(fx->log().first().endsWith(QStringLiteral("-o \"ring_tmp1\"")));
         QCOMPARE(digest(input), before);
-        QCOMPARE(filesIn(out), QStringList({"ring.m4r", "ring.mp3"}));
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList({"ring.m4r", "ring.mp3"}));
         verifyRingtone(out + QStringLiteral("/ring.m4r"), 30);
     }
 
@@ -170,8 +159,8 @@ private slots:
     {
         const QString out = folder(QStringLiteral("existing"));
         const QString output = out + QStringLiteral("/tone.m4r");
-        write(output, "an older ringtone");
-        write(out + QStringLiteral("/tone.m4a"), "the user's own song");
+        QVERIFY(ScratchFiles::write(output, "an older ringtone"));
+        QVERIFY(ScratchFiles::write(out + QStringLiteral("/tone.m4a"), "the user's own song"));
         convert(song, output, QStringLiteral("0:10"), QStringLiteral("0:50"));
 
         QCOMPARE(fx->log().last(), QStringLiteral("Done."));
@@ -179,7 +168,7 @@ private slots:
         QFile own(out + QStringLiteral("/tone.m4a"));
         QVERIFY(own.open(QIODevice::ReadOnly));
         QCOMPARE(own.readAll(), QByteArray("the user's own song"));
-        QCOMPARE(filesIn(out), QStringList({"tone.m4a", "tone.m4r"}));
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList({"tone.m4a", "tone.m4r"}));
     }
 
     // Spaces in the times and fades are read as nothing, by the window and by the tools.
@@ -195,7 +184,7 @@ private slots:
                  "Initializing splitter parameters: \"" + song + "\" 0.20 0.50 -d \"" + out + "/.\" -o \"tone\"");
         QVERIFY2(fx->log().at(2).endsWith(QStringLiteral(" fade h 0:3 0 0:2.5")), qPrintable(fx->log().at(2)));
         QCOMPARE(fx->log().last(), QStringLiteral("Done."));
-        QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4r")});
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList{QStringLiteral("tone.m4r")});
         verifyRingtone(output, 30);
     }
 
@@ -210,7 +199,7 @@ private slots:
                                                 "Note: the input ends before the end time, so the ringtone is 10 "
                                                 "seconds long.",
                                                 "Done."}));
-        QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4r")});
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList{QStringLiteral("tone.m4r")});
         verifyRingtone(output, 10);
         QCOMPARE(fx->services.revealed, QStringList{output});
     }
@@ -226,7 +215,7 @@ private slots:
         QCOMPARE(fx->log().size(), 11);
         QCOMPARE(fx->log().at(7), QStringLiteral("Error: %1 could not be renamed to %2.").arg(encoded, output));
         QCOMPARE(fx->log().mid(9), QStringList({"The ringtone was kept as " + encoded + ".", "Conversion failed."}));
-        QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4a")});
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList{QStringLiteral("tone.m4a")});
         verifyRingtone(encoded, 30);
         QVERIFY(fx->services.revealed.isEmpty());
         QVERIFY(fx->control("Convert")->isEnabled());
@@ -234,14 +223,14 @@ private slots:
 
     void enterRightAfterStartUpRunsWithTheInitialValues()
     {
-        const QStringList before = filesIn(QDir::currentPath());
+        const QStringList before = ScratchFiles::filesIn(QDir::currentPath());
         QCOMPARE(QApplication::focusWidget(), fx->control("Edit1"));
         QTest::keyClick(fx->control("Edit1"), Qt::Key_Return);
 
         QCOMPARE(fx->log().first(),
                  QStringLiteral("Initializing splitter parameters: \"\" 0.20 0.50 -d \".\" -o \"\""));
         QCOMPARE(fx->log().last(), QStringLiteral("Conversion failed."));
-        QCOMPARE(filesIn(QDir::currentPath()), before);
+        QCOMPARE(ScratchFiles::filesIn(QDir::currentPath()), before);
         QVERIFY(fx->services.revealed.isEmpty());
     }
 
@@ -274,7 +263,7 @@ private slots:
 
         QVERIFY(convertWasDisabled);
         QCOMPARE(fx->log().size(), 8);
-        QCOMPARE(filesIn(out), QStringList{QStringLiteral("first.m4r")});
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList{QStringLiteral("first.m4r")});
         verifyRingtone(output, 30);
         QCOMPARE(fx->services.openedUrls, QList<QUrl>{QUrl::fromLocalFile(song)});
         QCOMPARE(fx->services.revealed, checkedAtStart ? QStringList() : QStringList{output});

@@ -1,3 +1,4 @@
+#include "ScratchFiles.h"
 #include "TestMain.h"
 #include "WindowFixture.h"
 
@@ -26,10 +27,8 @@ private slots:
         const QString out = dir.filePath(QStringLiteral("out"));
         QVERIFY(QDir().mkpath(out));
         const QString output = out + QStringLiteral("/tone.m4r");
+        QVERIFY(ScratchFiles::write(output, "the ringtone made last week"));
         QFile old(output);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("the ringtone made last week");
-        old.close();
         const QString pidFile = dir.filePath(QStringLiteral("converter.pid"));
         qputenv("STANDIN_SLEEP", "120");
         qputenv("STANDIN_PID", pidFile.toLocal8Bit());
@@ -54,7 +53,7 @@ private slots:
         QFile pid(pidFile);
         QVERIFY(pid.open(QIODevice::ReadOnly));
         QVERIFY2(::kill(pid.readAll().trimmed().toInt(), 0) != 0, "the converter was stopped");
-        QCOMPARE(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("tone.m4r")});
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList{QStringLiteral("tone.m4r")});
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("the ringtone made last week"));
         QVERIFY(fixture.services.revealed.isEmpty());

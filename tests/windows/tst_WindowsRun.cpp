@@ -1,3 +1,4 @@
+#include "ScratchFiles.h"
 #include "TestMain.h"
 #include "WindowFixture.h"
 
@@ -60,11 +61,6 @@ private:
         return QDir::toNativeSeparators(dir.filePath(name));
     }
 
-    static QStringList filesIn(const QString& path)
-    {
-        return QDir(path).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
-    }
-
     void convert(const QString& output)
     {
         fx->convert(
@@ -76,9 +72,7 @@ private slots:
     {
         QVERIFY(dir.isValid());
         song = folder(QStringLiteral("My Music")) + QStringLiteral("\\song.mp3");
-        QFile file(song);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("an MP3 file, as far as the stand-ins care");
+        QVERIFY(ScratchFiles::write(song, "an MP3 file, as far as the stand-ins care"));
     }
 
     void init()
@@ -113,7 +107,7 @@ private slots:
                 "Removing temporary files.",
                 "Done.",
             }));
-        QCOMPARE(filesIn(out), QStringList{QStringLiteral("my tone.m4r")});
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList{QStringLiteral("my tone.m4r")});
         QCOMPARE(fx->services.revealed, QStringList{output});
         QVERIFY(fx->control("Convert")->isEnabled());
 
@@ -130,16 +124,14 @@ private slots:
     {
         const QString out = folder(QStringLiteral("existing"));
         const QString output = out + QStringLiteral("\\tone.m4r");
+        QVERIFY(ScratchFiles::write(output, "last week's ringtone"));
         QFile old(output);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("last week's ringtone");
-        old.close();
         convert(output);
 
         QCOMPARE(fx->log().last(), QStringLiteral("Done."));
         QVERIFY(old.open(QIODevice::ReadOnly));
         QVERIFY(old.readAll().contains("moov"));
-        QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4r")});
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList{QStringLiteral("tone.m4r")});
     }
 
     // The ringtone's length comes from its header: here the stand-in's says 10 seconds.
@@ -179,7 +171,7 @@ private slots:
         tail.replaceInStrings(QStringLiteral("%out"), out);
         tail << QStringLiteral("Conversion failed.");
         QCOMPARE(fx->log().mid(fx->log().size() - tail.size()), tail);
-        QCOMPARE(filesIn(out), QStringList());
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList());
         QVERIFY(fx->services.revealed.isEmpty());
         QVERIFY(fx->control("Convert")->isEnabled());
     }
@@ -194,7 +186,7 @@ private slots:
         QVERIFY(QFile::rename(away, fader));
 
         QCOMPARE(fx->log().mid(4), QStringList({"Error: the fader could not be started.", "Conversion failed."}));
-        QCOMPARE(filesIn(out), QStringList());
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList());
     }
 
     // The wait sleeps in the window's message loop: the window keeps painting while the fader
@@ -233,10 +225,8 @@ private slots:
     {
         const QString out = folder(QStringLiteral("quit"));
         const QString output = out + QStringLiteral("\\tone.m4r");
+        QVERIFY(ScratchFiles::write(output, "last week's ringtone"));
         QFile old(output);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("last week's ringtone");
-        old.close();
         const QString pidFile = dir.filePath(QStringLiteral("converter.pid"));
         qputenv("STANDIN_SLEEP", "ffmpeg-heaac:120");
         qputenv("STANDIN_PID", ("ffmpeg-heaac:" + QDir::toNativeSeparators(pidFile)).toLocal8Bit());
@@ -255,7 +245,7 @@ private slots:
         QVERIFY2(!tool || WaitForSingleObject(tool, 0) == WAIT_OBJECT_0, "the converter was stopped");
         if (tool)
             CloseHandle(tool);
-        QCOMPARE(filesIn(out), QStringList{QStringLiteral("tone.m4r")});
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList{QStringLiteral("tone.m4r")});
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("last week's ringtone"));
         QVERIFY(fx->services.revealed.isEmpty());

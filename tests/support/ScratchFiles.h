@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Files that the conversion tests lay out in their scratch folders and find there afterwards.
+namespace ScratchFiles {
+
+// Makes the file (and not its folder) with the content; false when it could not be written.
+bool write(const QString& path, const QByteArray& content = {});
+
+// The names of the files in a folder, sorted; a dangling link counts, as a file left behind.
+QStringList filesIn(const QString& folder);
+
+} // namespace ScratchFiles
