@@ -2,8 +2,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace ScratchFiles {
+
+QString folder(const QTemporaryDir& scratch, const QString& name)
+{
+    const QString path = scratch.filePath(name);
+    QDir().mkpath(path);
+    return QDir::toNativeSeparators(path);
+}
 
 bool write(const QString& path, const QByteArray& content)
 {

@@ -4,8 +4,13 @@
 #include <QString>
 #include <QStringList>
 
+class QTemporaryDir;
+
 // Files that the conversion tests lay out in their scratch folders and find there afterwards.
 namespace ScratchFiles {
+
+// The named folder of the scratch area, made if missing, in the system's own form.
+QString folder(const QTemporaryDir& scratch, const QString& name);
 
 // Makes the file (and not its folder) with the content; false when it could not be written.
 bool write(const QString& path, const QByteArray& content = {});

@@ -65,12 +65,7 @@ private:
     QString song;
     std::unique_ptr<WindowFixture> fx;
 
-    QString folder(const QString& name) const
-    {
-        const QString path = dir.filePath(name);
-        QDir().mkpath(path);
-        return path;
-    }
+    QString folder(const QString& name) const { return ScratchFiles::folder(dir, name); }
 
     void convert(const QString& input, const QString& output, const QString& start = QStringLiteral("0:20"),
                  const QString& end = QStringLiteral("0:50"), const QString& fadeIn = QStringLiteral("5"),

@@ -54,12 +54,7 @@ private:
     QString song;
     std::unique_ptr<WindowFixture> fx;
 
-    // A folder of the scratch area in Windows form, made if missing.
-    QString folder(const QString& name) const
-    {
-        QDir().mkpath(dir.filePath(name));
-        return QDir::toNativeSeparators(dir.filePath(name));
-    }
+    QString folder(const QString& name) const { return ScratchFiles::folder(dir, name); }
 
     void convert(const QString& output)
     {
