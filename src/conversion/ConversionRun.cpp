@@ -106,6 +106,8 @@ void ConversionRun::removeIntermediates(Keep keep) const
     // None of these existed when the run began, so whatever is there now is ours.
     QFile::remove(names_->faded());
     QFile::remove(names_->cut());
+    for (const QString& other : names_->splitterOthers())
+        QFile::remove(other);
     if (keep == Keep::Nothing)
         QFile::remove(names_->encoded());
 }

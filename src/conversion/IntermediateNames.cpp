@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 IntermediateNames::IntermediateNames(const QString& base, PathStyle style)
 {
     const PathPieces pieces(style);
@@ -11,6 +13,8 @@ IntermediateNames::IntermediateNames(const QString& base, PathStyle style)
     folder_ = pieces.folderPart(base);
     stem_ = pieces.removeExtension(pieces.fileNamePart(base));
     cut_ = pieces.replaceExtension(base, QStringLiteral(".mp3"));
+    splitterOthers_ = {pieces.replaceExtension(base, QStringLiteral(".ogg")),
+                       pieces.replaceExtension(base, QStringLiteral(".flac"))};
     faded_ = base + QStringLiteral("_faded.mp3");
     encoded_ = pieces.replaceExtension(base, QStringLiteral(".m4a"));
 }
@@ -24,7 +28,8 @@ bool IntermediateNames::fileExists(const QString& path)
 IntermediateNames IntermediateNames::forOutput(const QString& outputPath, PathStyle style, const ExistsQuery& exists)
 {
     const auto anyExists = [&exists](const IntermediateNames& names) {
-        return exists(names.cut_) || exists(names.faded_) || exists(names.encoded_);
+        return exists(names.cut_) || exists(names.faded_) || exists(names.encoded_)
+               || std::any_of(names.splitterOthers_.cbegin(), names.splitterOthers_.cend(), exists);
     };
 
     // The splitter reads "@" in its output name as a tag variable ("@f" is the input's

@@ -3,11 +3,13 @@
 #include "PathStyle.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 // The files a conversion creates beside the output file before the encoded one
-// takes the output name. When any of them already exists, all are derived from
+// takes the output name, and the names the splitter writes instead of the cut file when
+// the input holds Ogg or FLAC audio. When any of them already exists, all are derived from
 // "<stem>_tmpN<extension>" instead (the first N for which none exists), so a run
 // never writes over or deletes a file of the user's. An "@" in the output's name
 // becomes "_" in these names: the splitter would take it for a tag variable.
@@ -29,6 +31,9 @@ public:
     QString stem() const { return stem_; }
     // base() with its extension replaced by ".mp3": the splitter's result.
     QString cut() const { return cut_; }
+    // base() with its extension replaced by ".ogg" and ".flac": where the splitter puts
+    // the section when the input is not MP3 inside, so a run may create them too.
+    QStringList splitterOthers() const { return splitterOthers_; }
     // base() followed by "_faded.mp3": the fader's result.
     QString faded() const { return faded_; }
     // base() with its extension replaced by ".m4a": the converter's result.
@@ -41,6 +46,7 @@ private:
     QString folder_;
     QString stem_;
     QString cut_;
+    QStringList splitterOthers_;
     QString faded_;
     QString encoded_;
 };

@@ -39,6 +39,9 @@ class ConversionRunTest : public QObject {
 private:
     QTemporaryDir dir;
     QString song;
+    // Inputs named like MP3 files that hold other audio, which the splitter cuts by content.
+    QString flacSong;
+    QString oggSong;
 
     // A program folder whose External/ holds the real tool, the stand-in, or nothing.
     ToolSet toolsOf(const QString& name, const QStringList& kinds)
@@ -71,41 +74,70 @@ private slots:
         QCOMPARE(QProcess::execute(QStringLiteral("sox"),
                                    {"-n", "-r", "44100", "-c", "2", song, "synth", "45", "sine", "440"}),
                  0);
+        flacSong = dir.filePath(QStringLiteral("flac-inside.mp3"));
+        oggSong = dir.filePath(QStringLiteral("ogg-inside.mp3"));
+        QCOMPARE(QProcess::execute(QStringLiteral("ffmpeg"), {"-v", "error", "-i", song, "-f", "flac", flacSong}), 0);
+        QCOMPARE(QProcess::execute(QStringLiteral("ffmpeg"),
+                                   {"-v", "error", "-i", song, "-c:a", "libvorbis", "-f", "ogg", oggSong}),
+                 0);
     }
 
     void failures_data()
     {
         QTest::addColumn<QStringList>("tools");
+        QTest::addColumn<QString>("input");          // empty: the MP3 song
+        QTest::addColumn<QStringList>("usersFiles"); // in the output folder before the run; must stay as they are
         QTest::addColumn<QString>("end");
         QTest::addColumn<QByteArray>("standinExit");
         QTest::addColumn<QByteArray>("standinSignal");
         QTest::addColumn<QByteArray>("standinError");
         QTest::addColumn<QStringList>("tail");
 
-        QTest::newRow("splitter missing") << QStringList{Missing, Real, Real} << "0:35" << QByteArray() << QByteArray()
-                                          << QByteArray() << QStringList{"Error: the splitter could not be started."};
+        QTest::newRow("splitter missing")
+            << QStringList{Missing, Real, Real} << QString() << QStringList() << "0:35" << QByteArray() << QByteArray()
+            << QByteArray() << QStringList{"Error: the splitter could not be started."};
         QTest::newRow("splitter makes nothing")
-            << QStringList{Standin, Real, Real} << "0:35" << QByteArray() << QByteArray() << QByteArray()
-            << QStringList{"Error: the splitter did not produce %out/ring.mp3."};
+            << QStringList{Standin, Real, Real} << QString() << QStringList() << "0:35" << QByteArray() << QByteArray()
+            << QByteArray() << QStringList{"Error: the splitter did not produce %out/ring.mp3."};
         QTest::newRow("end before start: the real splitter fails")
-            << QStringList{Real, Real, Real} << "0:05" << QByteArray() << QByteArray() << QByteArray()
+            << QStringList{Real, Real, Real} << QString() << QStringList() << "0:05" << QByteArray() << QByteArray()
+            << QByteArray()
             << QStringList{"Error: the splitter failed (exit status 1).",
                            "error: the splitpoints are not in order (0m20s0h, 0m5s0h)"};
         QTest::newRow("fader fails with a message")
-            << QStringList{Real, Standin, Real} << "0:35" << QByteArray("2") << QByteArray()
-            << QByteArray("sox FAIL fade: usage\n")
+            << QStringList{Real, Standin, Real} << QString() << QStringList() << "0:35" << QByteArray("2")
+            << QByteArray() << QByteArray("sox FAIL fade: usage\n")
             << QStringList{"Error: the fader failed (exit status 2).", "sox FAIL fade: usage"};
         QTest::newRow("converter crashes")
-            << QStringList{Real, Real, Standin} << "0:35" << QByteArray() << QByteArray("SEGV") << QByteArray()
-            << QStringList{"Error: the converter failed (it crashed)."};
+            << QStringList{Real, Real, Standin} << QString() << QStringList() << "0:35" << QByteArray()
+            << QByteArray("SEGV") << QByteArray() << QStringList{"Error: the converter failed (it crashed)."};
         QTest::newRow("converter makes nothing")
-            << QStringList{Real, Real, Standin} << "0:35" << QByteArray() << QByteArray() << QByteArray()
-            << QStringList{"Error: the converter did not produce %out/ring.m4a."};
+            << QStringList{Real, Real, Standin} << QString() << QStringList() << "0:35" << QByteArray() << QByteArray()
+            << QByteArray() << QStringList{"Error: the converter did not produce %out/ring.m4a."};
+        // The splitter writes <stem>.flac or <stem>.ogg for such inputs: a user's file under
+        // that name is avoided, and what the run made there goes with the failure.
+        QTest::newRow("FLAC inside, a user's file under the splitter's FLAC name")
+            << QStringList{Real, Real, Real} << "flac" << QStringList{"ring.flac"} << "0:35" << QByteArray()
+            << QByteArray() << QByteArray()
+            << QStringList{"Error: the splitter did not produce %out/ring_tmp1.mp3.",
+                           "[ 100.00 %]  creating \"ring_tmp1.flac\" (1 of 1)"};
+        QTest::newRow("Ogg inside, a user's file under the splitter's Ogg name")
+            << QStringList{Real, Real, Real} << "ogg" << QStringList{"ring.ogg", "ring.flac"} << "0:35" << QByteArray()
+            << QByteArray() << QByteArray()
+            << QStringList{"Error: the splitter did not produce %out/ring_tmp1.mp3.",
+                           "[ 100.00 %]  creating \"ring_tmp1.ogg\" (1 of 1)"};
+        QTest::newRow("Ogg inside, nothing of the user's")
+            << QStringList{Real, Real, Real} << "ogg" << QStringList() << "0:35" << QByteArray() << QByteArray()
+            << QByteArray()
+            << QStringList{"Error: the splitter did not produce %out/ring.mp3.",
+                           "[ 100.00 %]  creating \"ring.ogg\" (1 of 1)"};
     }
 
     void failures()
     {
         QFETCH(QStringList, tools);
+        QFETCH(QString, input);
+        QFETCH(QStringList, usersFiles);
         QFETCH(QString, end);
         QFETCH(QByteArray, standinExit);
         QFETCH(QByteArray, standinSignal);
@@ -117,12 +149,17 @@ private slots:
 
         const QString out = dir.filePath(QStringLiteral("out-%1").arg(QTest::currentDataTag()).replace(' ', '-'));
         QVERIFY(QDir().mkpath(out));
-        const ConversionRequest request{song,
-                                        out + QStringLiteral("/ring.m4r"),
-                                        QStringLiteral("0:20"),
-                                        end,
-                                        QStringLiteral("5"),
-                                        QStringLiteral("5")};
+        for (const QString& name : usersFiles) {
+            QFile file(out + u'/' + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("the user's own " + name.toUtf8());
+        }
+        const QString inputPath = input == QLatin1String("flac")  ? flacSong
+                                  : input == QLatin1String("ogg") ? oggSong
+                                                                  : song;
+        const ConversionRequest request{
+            inputPath,          out + QStringLiteral("/ring.m4r"), QStringLiteral("0:20"), end, QStringLiteral("5"),
+            QStringLiteral("5")};
         RecordingView view;
         TerminationFlag termination;
         ConversionRun run(view, termination);
@@ -135,7 +172,13 @@ private slots:
         QVERIFY(view.log.first().startsWith(QStringLiteral("Initializing splitter parameters: ")));
         QCOMPARE(view.convertEnabled, QList<bool>({false, true}));
         QVERIFY(view.revealed.isEmpty());
-        QCOMPARE(filesIn(out), QStringList()); // no intermediate file and no output
+        usersFiles.sort();
+        QCOMPARE(filesIn(out), usersFiles); // no intermediate file and no output
+        for (const QString& name : usersFiles) {
+            QFile file(out + u'/' + name);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), "the user's own " + name.toUtf8());
+        }
     }
 
     // The ringtone's length, read from its header to tell a section that ran past the

@@ -119,6 +119,10 @@ void ToolCommandLinesTest::intermediateNamesAvoidExistingFiles_data()
     QTest::newRow("first variant taken") << "C:\\Music\\ring.m4r"
                                          << QStringList{"C:\\Music\\ring.m4r_faded.mp3", "C:\\Music\\ring_tmp1.m4a"}
                                          << "C:\\Music\\ring_tmp2.m4r";
+    QTest::newRow("the splitter's Ogg name exists")
+        << "C:\\Music\\ring.m4r" << QStringList{"C:\\Music\\ring.ogg"} << "C:\\Music\\ring_tmp1.m4r";
+    QTest::newRow("the splitter's FLAC name exists")
+        << "/m/ring.m4r" << QStringList{"/m/ring.flac", "/m/ring_tmp1.ogg"} << "/m/ring_tmp2.m4r";
     QTest::newRow("no extension") << "C:\\Tones\\tone" << QStringList{"C:\\Tones\\tone_faded.mp3"}
                                   << "C:\\Tones\\tone_tmp1";
     QTest::newRow("@ is no tag variable") << "/t/a@f b.m4r" << QStringList{} << "/t/a_f b.m4r";
