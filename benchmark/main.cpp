@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Tovalin developers
+
 // Measures what the window adds to a conversion: each round converts one MP3 through
 // the main window (Convert clicked, the tools waited for in the window's event loop)
 // and then runs the same three tool commands directly with blocking waits. Prints the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Tovalin developers
 # Regenerates every picture of the program from its SVG source. All artwork here is Tovalin's own;
 # the lettering is DejaVu Sans Bold already converted to outlines inside the SVGs, so no font is
 # needed. The PNGs, the ICO and the BMP are committed; run this only after editing an SVG.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Tovalin developers
+
 #include "StartUp.h"
 
 #include "BuildInfo.h"
@@ -68,7 +71,11 @@ std::optional<int> StartUp::answerOnTerminal(const QStringList& arguments)
         return 0;
     }
     if (command.parser.isSet(command.version)) {
-        print(stdout, QLatin1String("Tovalin " TOVALIN_VERSION "\n"));
+        print(stdout, QLatin1String("Tovalin " TOVALIN_VERSION "\n"
+                                    "Copyright (C) 2026 The Tovalin developers\n"
+                                    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                                    "This is free software: you are free to change and redistribute it.\n"
+                                    "There is NO WARRANTY, to the extent permitted by law.\n"));
         return 0;
     }
     return std::nullopt;

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Tovalin developers
+
 #include "ConversionError.h"
 
 ConversionError::ConversionError(const QString& message) : message_(message), utf8_(message.toUtf8())

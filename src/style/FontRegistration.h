@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Tovalin developers
+
 #pragma once
 
 // Makes the windows' font available where the system does not list it: Debian ships a

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Tovalin developers
+
 // stylepack SOURCE OUTPUT
 // Packs a readable visual style source into the form the program carries:
 // the 13 bytes "VCL_STYLE 2.0" followed by a zlib stream of the source.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Tovalin developers
+
 #pragma once
 
 // What both fuzz targets share: stopping at a broken rule so libFuzzer keeps the input,

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Tovalin developers
+
 // Fuzzes WindowsCommandLine::split and the argument quoting of ToolParameters. Any text
 // must split without trouble into arguments no longer in sum than the text; a text
 // without double quotes splits exactly at its spaces and tabs; and texts without double

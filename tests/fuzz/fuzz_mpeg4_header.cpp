@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Tovalin developers
+
 // Fuzzes Mpeg4Header::durationSeconds, which reads the length of the ringtone a converter
 // wrote. Besides surviving any bytes, a length it finds is a finite number of seconds, the
 // same on a second reading, unchanged by a box put in front of the file (boxes it does not

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Tovalin developers
+
 // Fuzzes TimeReader::read with fixed and input-made locales. Besides surviving any text,
 // every answer must obey rules that hold whatever the text: a time is valid, spaces around
 // the text and the case of letters change nothing, locales that differ only in their

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Tovalin developers
 # Reads the resources of the built tovalin.exe back with icoutils' wrestool and checks them:
 # the version record (US English, code page 1252; product version "2.2" and 2.2.0.0, file
 # version "2.2.0.0" and 2.2.5888.16034, product name Tovalin), one manifest asking for

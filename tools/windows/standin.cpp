@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Tovalin developers
+
 // A stand-in for the three conversion tools in the Windows build's tests, where no Windows
 // builds of the real ones exist. Installed as External\mp3splt\mp3splt.exe,
 // External\sox\sox.exe and External\ffmpeg\ffmpeg-heaac.exe, it takes its role from its
