@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Tovalin developers
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (the -posix thread model,
 # which the C++ standard library's threads and Qt need).
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Tovalin developers
 # Installs the build into a fresh staging prefix with cmake --install and checks it.
 set -eu
 build=$1

@@ -1,7 +1,9 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Tovalin developers
 # Checks an installed Tovalin under a prefix (usr/ of a staging root): the program lies
 # beside its tools, bin/ leads to it, every tool link resolves, the desktop entry, icons,
-# AppStream data and manual page are in place and valid, the program answers on the
+# AppStream data, manual page and copyright file are in place and valid, the program answers on the
 # terminal without a display, and it starts.
 #   check-layout.sh PREFIX
 set -eu
@@ -39,8 +41,12 @@ metainfo=$1
 grep -q '<launchable type="desktop-id">tovalin.desktop</launchable>' "$metainfo" || fail "the metainfo does not launch tovalin.desktop"
 grep -q '<release version="2.2"' "$metainfo" || fail "the metainfo lacks release 2.2"
 
-manual="$share/man/man1/tovalin.1"
-[ -f "$manual" ] || fail "no manual page"
+manual="$share/man/man1/tovalin.1.gz"
+[ -f "$manual" ] || fail "no compressed manual page"
+zcat "$manual" | grep -q 'GNU General Public License' || fail "the manual page names no licence"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" || fail "the metainfo names no project licence"
+copyright="$share/doc/tovalin/copyright"
+grep -q '^License: GPL-3+' "$copyright" 2>/dev/null || fail "no copyright file naming the licence"
 
 # The validators, where they are installed (desktop-file-utils, appstream, groff).
 if command -v desktop-file-validate >/dev/null; then
@@ -55,14 +61,17 @@ else
     echo "note: appstreamcli not installed; metainfo not validated"
 fi
 if command -v groff >/dev/null; then
-    warnings=$(groff -man -ww -z -Tutf8 "$manual" 2>&1) && [ -z "$warnings" ] || fail "groff finds faults in the manual page: $warnings"
+    warnings=$(zcat "$manual" | groff -man -ww -z -Tutf8 2>&1) && [ -z "$warnings" ] || fail "groff finds faults in the manual page: $warnings"
 else
     echo "note: groff not installed; manual page not checked"
 fi
 
 # --help and --version are answered on the terminal, with no display at all.
 nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
-[ "$(nodisplay "$prefix/bin/tovalin" --version 2>&1)" = "Tovalin 2.2" ] || fail "bin/tovalin --version without a display"
+version=$(nodisplay "$prefix/bin/tovalin" --version 2>&1)
+[ "$(echo "$version" | head -n 1)" = "Tovalin 2.2" ] || fail "bin/tovalin --version without a display"
+echo "$version" | grep -qx 'License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.' &&
+    echo "$version" | grep -q 'NO WARRANTY' || fail "bin/tovalin --version names no licence: $version"
 nodisplay "$prefix/bin/tovalin" --help 2>&1 | grep -q '^Usage: tovalin \[options\] \[file\]' || fail "bin/tovalin --help without a display"
 if nodisplay "$prefix/bin/tovalin" --no-such-option >/dev/null 2>&1; then fail "an unknown option is not refused"; fi
 

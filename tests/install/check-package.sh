@@ -1,5 +1,8 @@
 #!/bin/sh
-# Builds the Debian package, checks what it depends on, unpacks it into a staging root
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Tovalin developers
+# Builds the Debian package, checks it with lintian, checks its maintainer and what it
+# depends on, unpacks it into a staging root
 # and checks the installed program there: its layout, that it starts, and that a
 # conversion through the window works with the tools it installs.
 #   check-package.sh BUILD_DIR
@@ -14,6 +17,24 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.lo
 set -- "$work"/out/tovalin_2.2_*.deb
 [ $# -eq 1 ] && [ -f "$1" ] || fail "no tovalin_2.2 package was built"
 deb=$1
+
+# Debian's own checker: no error and no warning.
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || {
+        cat "$work/lintian.log"; fail "lintian finds faults in the package"; }
+else
+    echo "note: lintian not installed; package not checked"
+fi
+
+# The maintainer is the person building the package; without one it is not built.
+[ "$(dpkg-deb -f "$deb" Maintainer)" = "$DEBFULLNAME <$DEBEMAIL>" ] || fail "the maintainer is not the builder"
+if [ -z "$(git -C "$(dirname "$0")" config --local user.email 2>/dev/null || true)" ]; then
+    if env -u DEBFULLNAME -u DEBEMAIL HOME="$work" GIT_CONFIG_NOSYSTEM=1 GIT_CONFIG_GLOBAL=/dev/null \
+        cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/anonymous" >"$work/anonymous.log" 2>&1; then
+        fail "a package was built without a maintainer"
+    fi
+    grep -q 'set DEBFULLNAME and' "$work/anonymous.log" || { cat "$work/anonymous.log"; fail "no word on what to set"; }
+fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in mp3splt sox libsox-fmt-mp3 ffmpeg fonts-wine libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 zlib1g; do
