@@ -7,6 +7,7 @@
 #include "FontRegistration.h"
 #include "PlatformServices.h"
 #include "StyleRegistry.h"
+#include "TerminalAnswer.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -63,19 +64,23 @@ std::optional<int> StartUp::answerOnTerminal(const QStringList& arguments)
 {
     Parser command;
     if (!command.parser.parse(arguments)) {
-        print(stderr, ProgramName + QStringLiteral(": ") + command.parser.errorText() + u'\n' + command.helpText());
+        TerminalAnswer::tell(ProgramName + QStringLiteral(": ") + command.parser.errorText() + u'\n'
+                                 + command.helpText(),
+                             TerminalAnswer::Kind::Refusal);
         return 1;
     }
     if (command.parser.isSet(command.help)) {
-        print(stdout, command.helpText());
+        TerminalAnswer::tell(command.helpText(), TerminalAnswer::Kind::Answer);
         return 0;
     }
     if (command.parser.isSet(command.version)) {
-        print(stdout, QLatin1String("Tovalin " TOVALIN_VERSION "\n"
-                                    "Copyright (C) 2026 The Tovalin developers\n"
-                                    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
-                                    "This is free software: you are free to change and redistribute it.\n"
-                                    "There is NO WARRANTY, to the extent permitted by law.\n"));
+        TerminalAnswer::tell(
+            QLatin1String("Tovalin " TOVALIN_VERSION "\n"
+                          "Copyright (C) 2026 The Tovalin developers\n"
+                          "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                          "This is free software: you are free to change and redistribute it.\n"
+                          "There is NO WARRANTY, to the extent permitted by law.\n"),
+            TerminalAnswer::Kind::Answer);
         return 0;
     }
     return std::nullopt;

@@ -20,8 +20,9 @@ inline const QString StyleName = QStringLiteral("Aqua Light Slate");
 // The command line as main() gets it, before the application object exists.
 QStringList arguments(int argc, char* argv[]);
 
-// Answers --help and --version, and refuses an unknown option, on the terminal: no display
-// is needed. Returns the exit status then; nothing when the program should start.
+// Answers --help and --version, and refuses an unknown option, on the terminal (in a message
+// box on Windows): no application object is needed. Returns the exit status then; nothing
+// when the program should start.
 std::optional<int> answerOnTerminal(const QStringList& arguments);
 
 // The full path of the one existing file the command line names (a file manager's "Open

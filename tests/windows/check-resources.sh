@@ -3,7 +3,8 @@
 # SPDX-FileCopyrightText: The Tovalin developers
 # Reads the resources of the built tovalin.exe back with icoutils' wrestool and checks them:
 # the version record (US English, code page 1252; product version "2.2" and 2.2.0.0, file
-# version "2.2.0.0" and 2.2.5888.16034, product name Tovalin), one manifest asking for
+# version "2.2.0.0" and 2.2.5888.16034, product name and description Tovalin, internal and
+# original file names), one manifest asking for
 # administrator rights and the common controls 6.0.0.0 and naming Windows Vista to 10/11,
 # and the icon in nine sizes, the largest as PNG.
 #   check-resources.sh TOVALIN.EXE
@@ -19,8 +20,14 @@ hex() { od -An -tx1 -v "$1" | tr -d ' \n'; }
 # The version record.
 wrestool -x --raw -t 16 "$exe" >"$work/version" || fail "no version record"
 strings -e l -n 3 "$work/version" >"$work/strings"
-for expected in StringFileInfo 040904E4 FileVersion 2.2.0.0 ProductName Tovalin ProductVersion 2.2 Translation; do
+for expected in StringFileInfo 040904E4 Translation; do
     grep -qx "$expected" "$work/strings" || fail "the version record lacks \"$expected\""
+done
+# Each value right after its name; Task Manager shows FileDescription.
+for pair in FileDescription=Tovalin FileVersion=2.2.0.0 InternalName=tovalin OriginalFilename=tovalin.exe \
+            ProductName=Tovalin ProductVersion=2.2; do
+    value=$(grep -A1 -x "${pair%%=*}" "$work/strings" | sed -n 2p)
+    [ "$value" = "${pair#*=}" ] || fail "the version record's ${pair%%=*} is \"$value\", not \"${pair#*=}\""
 done
 record=$(hex "$work/version")
 fixed=${record#*bd04effe}
