@@ -58,3 +58,10 @@ RequestRefusal RequestRefusal::outputIsInput()
 {
     return RequestRefusal(QStringLiteral("The output file must not be the input file."));
 }
+
+RequestRefusal RequestRefusal::unreadableByTools(const QString& path)
+{
+    return RequestRefusal(
+        QStringLiteral("The path '%1' holds characters the conversion tools cannot read on this version of Windows.")
+            .arg(path));
+}

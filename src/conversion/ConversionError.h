@@ -45,4 +45,6 @@ public:
     // text is the path that holds the double quote.
     static RequestRefusal doubleQuote(const QString& text);
     static RequestRefusal outputIsInput();
+    // path is the output path, part of which the fader could not read.
+    static RequestRefusal unreadableByTools(const QString& path);
 };

@@ -6,6 +6,7 @@
 #include "ConversionError.h"
 #include "FadeLength.h"
 #include "TimeWindow.h"
+#include "ToolPathCheck.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -51,6 +52,11 @@ CheckedRequest RequestCheck::check(const ConversionRequest& request, const TimeR
 
     if (namesSameFile(request.inputPath, request.outputPath, style))
         throw RequestRefusal::outputIsInput();
+
+    // The fader sees the output's folder and names made of its file name; the input path
+    // never reaches it (the splitter reads it as typed).
+    if (!ToolPathCheck::readableByFader(request.outputPath))
+        throw RequestRefusal::unreadableByTools(request.outputPath);
     return checked;
 }
 

@@ -12,7 +12,7 @@
 // Everything a request must pass before any tool runs, checked in this order:
 // the start time, the end time, the length of the section, the end after the start,
 // the fade-in and fade-out lengths, the fades fitting the section, double quotes in
-// any field, and the output naming the input file.
+// any field, the output naming the input file, and an output path the fader cannot read.
 namespace RequestCheck {
 
 // Throws InvalidTimeError or RequestRefusal; returns the request when it may run.

@@ -5,6 +5,7 @@
 #include "ConversionRequest.h"
 #include "RequestCheck.h"
 #include "TimeLocale.h"
+#include "ToolPathCheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,8 @@ private slots:
     void checksInOrder();
     void sameFile_data();
     void sameFile();
+    void faderReadsTheOutputPath_data();
+    void faderReadsTheOutputPath();
 
 private:
     QTemporaryDir dir_;
@@ -188,6 +191,42 @@ void RequestCheckTest::sameFile()
     QFETCH(PathStyle, style);
     QFETCH(bool, same);
     QCOMPARE(RequestCheck::namesSameFile(first, second, style), same);
+}
+
+// What the fader gets of a path through the ANSI code page, by Windows build and code page.
+void RequestCheckTest::faderReadsTheOutputPath_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<unsigned>("build");
+    QTest::addColumn<unsigned>("codePage");
+    QTest::addColumn<bool>("readable");
+    const unsigned v1809 = 17763;
+    const unsigned v1903 = ToolPathCheck::Utf8CodePageBuild;
+    QTest::newRow("ASCII, 1809, Western") << "C:\\Tones\\tone.m4r" << v1809 << 1252u << true;
+    QTest::newRow("accents the code page has") << "C:\\Töne\\été.m4r" << v1809 << 1252u << true;
+#ifdef Q_OS_WIN
+    QTest::newRow("Cyrillic folder, 1809, Western") << "C:\\Песни\\tone.m4r" << v1809 << 1252u << false;
+    QTest::newRow("Cyrillic folder, 1809, Cyrillic") << "C:\\Песни\\tone.m4r" << v1809 << 1251u << true;
+    QTest::newRow("a look-alike, not the letter") << "C:\\Muzyka\\łódź.m4r" << v1809 << 1252u << false;
+    QTest::newRow("fullwidth quotation mark") << "C:\\Tones\\a\uFF02 b.m4r" << v1809 << 1252u << false;
+    QTest::newRow("in the extension too") << "C:\\Tones\\tone.m4r\u0436" << v1809 << 1252u << false;
+#endif
+    // From 1903 on the fader's UTF-8 code page takes every path, as does a system set to UTF-8.
+    QTest::newRow("Cyrillic folder, 1903") << "C:\\Песни\\tone.m4r" << v1903 << 1252u << true;
+    QTest::newRow("Cyrillic folder, system in UTF-8") << "C:\\Песни\\tone.m4r" << v1809 << 65001u << true;
+}
+
+void RequestCheckTest::faderReadsTheOutputPath()
+{
+    QFETCH(QString, path);
+    QFETCH(unsigned, build);
+    QFETCH(unsigned, codePage);
+    QFETCH(bool, readable);
+    QCOMPARE(ToolPathCheck::readableByFader(path, build, codePage), readable);
+    // The running system: Debian's tools, or the fader's UTF-8 code page under Wine.
+    QVERIFY(ToolPathCheck::readableByFader(path));
+    QCOMPARE(RequestRefusal::unreadableByTools(path).message(),
+             "The path '" + path + "' holds characters the conversion tools cannot read on this version of Windows.");
 }
 
 QTEST_GUILESS_MAIN(RequestCheckTest)
