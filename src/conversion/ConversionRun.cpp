@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 namespace {
 
@@ -23,6 +24,8 @@ QString failureOf(const QString& role, const ToolOutcome& outcome)
         return QStringLiteral("Error: the %1 could not be started.").arg(role);
     case ToolOutcome::Kind::Crashed:
         return QStringLiteral("Error: the %1 failed (it crashed).").arg(role);
+    case ToolOutcome::Kind::WaitFailed:
+        return QStringLiteral("Error: waiting for the %1 failed.").arg(role);
     default:
         return QStringLiteral("Error: the %1 failed (exit status %2).").arg(role).arg(outcome.exitStatus);
     }
@@ -47,6 +50,12 @@ ConversionRun::Result ConversionRun::execute(const CheckedRequest& checked, cons
 
     view_.setConvertEnabled(false);
     view_.clearLog();
+
+    // When the program is told to end during a tool's run, what the run made goes at once,
+    // not only once the wait has returned.
+    const QMetaObject::Connection cleanUp =
+        QObject::connect(&termination_, &TerminationFlag::cleanUp, [this] { removeIntermediates(Keep::Nothing); });
+    const auto disconnect = qScopeGuard([&cleanUp] { QObject::disconnect(cleanUp); });
 
     for (const ToolParameters::Step& step : steps) {
         const QString role = ToolSet::roleWord(step.role);

@@ -53,3 +53,8 @@ QString PathPieces::replaceExtension(const QString& path, const QString& newExte
 {
     return removeExtension(path) + newExtension;
 }
+
+QString PathPieces::native(const QString& path) const
+{
+    return style_ == PathStyle::Windows ? QString(path).replace(u'/', u'\\') : path;
+}

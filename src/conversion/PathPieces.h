@@ -25,6 +25,9 @@ public:
     QString extension(const QString& path) const;
     QString removeExtension(const QString& path) const;
     QString replaceExtension(const QString& path, const QString& newExtension) const;
+    // The path with this style's own delimiter wherever the system takes another one too:
+    // in Windows style every "/" becomes a backslash; POSIX paths stay as they are.
+    QString native(const QString& path) const;
 
 private:
     qsizetype fileNameStart(const QString& path) const;

@@ -9,4 +9,5 @@ void TerminationFlag::set()
         return;
     set_ = true;
     emit raised();
+    emit cleanUp();
 }

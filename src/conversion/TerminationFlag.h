@@ -16,7 +16,12 @@ public:
     void set();
 
 signals:
+    // Stop what runs now: emitted once, when the flag is set.
     void raised();
+    // Emitted right after raised(), once what ran has been stopped: remove what it left.
+    // Both come before set() returns, which matters where the system may end the process
+    // at once (the end of a Windows session).
+    void cleanUp();
 
 private:
     bool set_ = false;

@@ -11,4 +11,9 @@ namespace FileManagerReveal {
 
 void show(const QString& path);
 
+// Windows only: Explorer's command line for the path, "/select," and the absolute path
+// with backslashes in double quotes. Explorer splits its command line at commas and equals
+// signs outside double quotes, and no Windows path can hold a double quote.
+QString explorerParameters(const QString& path);
+
 } // namespace FileManagerReveal

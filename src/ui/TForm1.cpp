@@ -12,6 +12,7 @@
 #include "PathPieces.h"
 #include "PlatformServices.h"
 #include "RequestCheck.h"
+#include "SystemMessageWatch.h"
 #include "TabtFrm.h"
 #include "TerminationFlag.h"
 #include "TimeReader.h"
@@ -25,6 +26,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -61,6 +64,23 @@ TForm1::TForm1(PlatformServices& services, TerminationFlag& termination, ErrorRe
     errors.route(ui->Label1, &ClickLabel::clicked, this, &TForm1::Label1Click);
     errors.route(ui->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 
+    // Win32 takes "/" too, and users paste such paths; the tools' path rules do not.
+    for (QLineEdit* field : {ui->Edit1, ui->Edit2})
+        connect(field, &QLineEdit::textChanged, this, [field] { keepNative(field); });
+
+    systemMessages_ = std::make_unique<SystemMessageWatch>(
+        this, SystemMessageWatch::Handlers{[this](const QStringList& paths) {
+                                               QList<QUrl> urls;
+                                               for (const QString& path : paths)
+                                                   urls << QUrl::fromLocalFile(path);
+                                               const QString file = droppableFile(urls);
+                                               if (!file.isEmpty())
+                                                   takeInputFile(file);
+                                           },
+                                           // Windows may end the program as soon as the message returns: stop the
+                                           // running tool and remove what the run made now.
+                                           [this] { termination_.set(); }});
+
     ui->Edit1->setFocus();
     timeLocale_ = TimeLocale::system();
 }
@@ -81,6 +101,14 @@ void TForm1::centreOnDesktop()
     QRect desktop;
     for (const QScreen* screen : QGuiApplication::screens())
         desktop = desktop.united(screen->geometry());
+    // Screens of different scale factors can leave gaps between them; a window centred in
+    // a gap would be on no screen at all.
+    const auto screens = QGuiApplication::screens();
+    const bool centreOnAScreen = std::any_of(screens.cbegin(), screens.cend(), [&desktop](const QScreen* screen) {
+        return screen->geometry().contains(desktop.center());
+    });
+    if (!centreOnAScreen && QGuiApplication::primaryScreen())
+        desktop = QGuiApplication::primaryScreen()->availableGeometry();
     QRect frame = frameGeometry();
     frame.moveCenter(desktop.center());
     move(frame.topLeft());
@@ -147,16 +175,22 @@ void TForm1::Button1Click()
 
 void TForm1::takeInputFile(const QString& path)
 {
-    // The next "..." then starts from this file, as after choosing it there.
-    open.setFileName(path);
-    ui->Edit1->setText(path);
+    // The next "..." then starts from this file, as after choosing it there; both as the
+    // field shows it.
+    const QString native = PathPieces().native(path);
+    open.setFileName(native);
+    ui->Edit1->setText(native);
 }
 
 QString TForm1::droppableFile(const QMimeData* data)
 {
     if (!data || !data->hasUrls())
         return {};
-    const QList<QUrl> urls = data->urls();
+    return droppableFile(data->urls());
+}
+
+QString TForm1::droppableFile(const QList<QUrl>& urls)
+{
     if (urls.size() != 1 || !urls.front().isLocalFile())
         return {};
     // What the open dialog's filter lets through: MP3 files.
@@ -183,13 +217,23 @@ void TForm1::dropEvent(QDropEvent* event)
     event->accept();
 }
 
+void TForm1::keepNative(QLineEdit* field)
+{
+    const QString native = PathPieces().native(field->text());
+    if (native == field->text())
+        return;
+    const int cursor = field->cursorPosition();
+    field->setText(native);
+    field->setCursorPosition(cursor);
+}
+
 void TForm1::Button2Click()
 {
     if (!services_.execute(this, save))
         return;
-    const QString chosen = save.fileName();
-    // Spaces become underscores in the file name only; the folder keeps its spaces.
     const PathPieces paths;
+    const QString chosen = paths.native(save.fileName());
+    // Spaces become underscores in the file name only; the folder keeps its spaces.
     QString name = paths.fileNamePart(chosen);
     name.replace(QLatin1Char(' '), QLatin1Char('_'));
     ui->Edit2->setText(paths.folderPart(chosen) + name);

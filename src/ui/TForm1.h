@@ -5,7 +5,6 @@
 
 #include "ConversionView.h"
 #include "FileDialog.h"
-#include "LocaleChangeWatch.h"
 #include "TimeLocale.h"
 
 #include <QSize>
@@ -19,7 +18,9 @@ class TForm1;
 }
 class ErrorReport;
 class PlatformServices;
+class QLineEdit;
 class QMimeData;
+class SystemMessageWatch;
 class TabtFrm;
 class TerminationFlag;
 
@@ -39,6 +40,7 @@ public:
     void takeInputFile(const QString& path);
     // The one local MP3 file a drag carries, or an empty text when it carries anything else.
     static QString droppableFile(const QMimeData* data);
+    static QString droppableFile(const QList<QUrl>& urls);
 
     // Shows the window with its frame centred on the whole desktop (all screens).
     void showCentred();
@@ -70,6 +72,8 @@ private:
     void reveal(const QString& outputPath) override;
 
     void centreOnDesktop();
+    // Shows the path in the field with the platform's own separators, as the tools read it.
+    static void keepNative(QLineEdit* field);
     void showAbout();
     void openDonationPage();
 
@@ -79,7 +83,7 @@ private:
     QUrl donationPage_;
     TabtFrm* about_ = nullptr;
     TimeLocale timeLocale_;
-    LocaleChangeWatch localeWatch_{this};
+    std::unique_ptr<SystemMessageWatch> systemMessages_;
     // The frame size the window was last centred with, and whether a window manager's frame
     // has been centred since.
     QSize centredFrame_;

@@ -20,7 +20,8 @@ WindowFixture::WindowFixture(const Options& options)
     app->reportThrough(&services);
     if (options.style)
         StartUp::applyStyle(StartUp::StyleName, services);
-    form_ = std::make_unique<TForm1>(services, app->termination(), *app, options.donationPage);
+    termination_ = options.ownTermination ? &ownTermination_ : &app->termination();
+    form_ = std::make_unique<TForm1>(services, *termination_, *app, options.donationPage);
     about_ = new TabtFrm(services, *app, options.donationPage, form_.get());
     form_->setAboutWindow(about_);
 }

@@ -7,6 +7,7 @@
 #include "FakeServices.h"
 #include "TForm1.h"
 #include "TabtFrm.h"
+#include "TerminationFlag.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,9 @@ public:
         QUrl donationPage;
         // Apply the program's visual style first, as the program does.
         bool style = false;
+        // Give the window a termination flag of the fixture's instead of the application's,
+        // so a test may raise it and the next test still runs.
+        bool ownTermination = false;
     };
 
     WindowFixture();
@@ -35,6 +39,7 @@ public:
 
     TForm1& form() { return *form_; }
     TabtFrm& about() { return *about_; }
+    TerminationFlag& termination() { return *termination_; }
 
     // The named control of the main window; a missing one ends the test program.
     template <typename T = QWidget>
@@ -57,6 +62,8 @@ public:
 private:
     QObject* find(const char* name, const QMetaObject* type) const;
 
+    TerminationFlag ownTermination_;
+    TerminationFlag* termination_ = nullptr;
     std::unique_ptr<TForm1> form_;
     TabtFrm* about_ = nullptr;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Tovalin developers
 
+#include "FileManagerReveal.h"
 #include "ScratchFiles.h"
 #include "TestMain.h"
 #include "WindowFixture.h"
@@ -9,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -43,6 +45,54 @@ protected:
         return false;
     }
 };
+
+// The stand-in's process, named by the process id it wrote to pidFile once started.
+DWORD standinProcessId(const QString& pidFile)
+{
+    QFile pid(pidFile);
+    return pid.open(QIODevice::ReadOnly) ? DWORD(pid.readAll().trimmed().toULong()) : 0;
+}
+
+bool processHasEnded(DWORD id)
+{
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
+    const bool ended = !process || WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+    if (process)
+        CloseHandle(process);
+    return ended;
+}
+
+void endProcess(DWORD id)
+{
+    if (const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+    }
+}
+
+// The message box a process of the program shows, once it is up.
+HWND messageBoxOf(qint64 processId)
+{
+    struct Search {
+        DWORD processId;
+        HWND box;
+    } search{DWORD(processId), nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t title[64] = {};
+            GetWindowTextW(window, title, 64);
+            if (owner != search->processId || !IsWindowVisible(window) || std::wcscmp(title, L"Tovalin") != 0)
+                return TRUE;
+            search->box = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.box;
+}
 
 } // namespace
 
@@ -83,14 +133,28 @@ private slots:
 
     void cleanup() { fx.reset(); }
 
+    void wholeConversionWithWindowsPaths_data()
+    {
+        QTest::addColumn<bool>("slashes");
+        QTest::newRow("typed with backslashes") << false;
+        // Win32 takes "/" as well, and so do users who paste paths: shown and used native.
+        QTest::newRow("typed with slashes") << true;
+    }
+
     void wholeConversionWithWindowsPaths()
     {
-        const QString out = folder(QStringLiteral("Meine Töne"));
+        QFETCH(bool, slashes);
+        const QString out = folder(slashes ? QStringLiteral("Meine Töne/") : QStringLiteral("Meine Töne"));
         const QString output = out + QStringLiteral("\\my tone.m4r");
         const QString arguments = dir.filePath(QStringLiteral("arguments.txt"));
+        QFile::remove(arguments);
         qputenv("STANDIN_ARGS", arguments.toLocal8Bit());
-        convert(output);
+        const auto typed = [slashes](QString path) { return slashes ? path.replace(u'\\', u'/') : path; };
+        fx->convert({typed(song), typed(output), QStringLiteral("0:20"), QStringLiteral("0:50"), QStringLiteral("5"),
+                     QStringLiteral("5")});
         qunsetenv("STANDIN_ARGS");
+        QCOMPARE(fx->control<QLineEdit>("Edit1")->text(), song);
+        QCOMPARE(fx->control<QLineEdit>("Edit2")->text(), output);
 
         const QString faded = out + QStringLiteral("\\my tone.m4r_faded.mp3");
         QCOMPARE(
@@ -116,6 +180,64 @@ private slots:
         QCOMPARE(runs, QStringList({"mp3splt|" + song + "|0.20|0.50|-d|" + out + "\\.|-o|my tone",
                                     "sox|" + out + "\\my tone.mp3|" + faded + "|fade|h|0:5|0|0:5",
                                     "ffmpeg-heaac|-i|" + faded + "|-c:a|libfdk_aac|" + out + "\\my tone.m4a"}));
+    }
+
+    // Explorer splits its command line at commas and equals signs outside double quotes.
+    void explorerSelectsTheFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("parameters");
+        QTest::newRow("comma in a folder") << "C:\\Music\\Smith, John\\tone.m4r"
+                                           << "/select,\"C:\\Music\\Smith, John\\tone.m4r\"";
+        QTest::newRow("equals sign, slashes") << "C:/Music/a=b/tone.m4r"
+                                              << "/select,\"C:\\Music\\a=b\\tone.m4r\"";
+        QTest::newRow("relative") << "tone.m4r"
+                                  << "/select,\"" + QDir::toNativeSeparators(QDir::current().filePath("tone.m4r"))
+                                         + '"';
+    }
+
+    void explorerSelectsTheFile()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, parameters);
+        QCOMPARE(FileManagerReveal::explorerParameters(path), parameters);
+    }
+
+    // A program that asks for administrator rights has no console to print to: --help and
+    // --version answer in a message box, and the exit status stays as it is on Linux.
+    void commandLineAnswersInAMessageBox_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<int>("status");
+        QTest::newRow("version") << "--version"
+                                 << "Tovalin 2.2" << 0;
+        QTest::newRow("help") << "--help"
+                              << "Usage: tovalin [options] [file]" << 0;
+        QTest::newRow("unknown option") << "--bogus"
+                                        << "tovalin: Unknown option 'bogus'." << 1;
+    }
+
+    void commandLineAnswersInAMessageBox()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, firstLine);
+        QFETCH(int, status);
+        QProcess program;
+        program.start(QStringLiteral(TOVALIN_PROGRAM), {option});
+        QVERIFY(program.waitForStarted());
+        HWND box = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((box = messageBoxOf(program.processId())) != nullptr, 20000);
+        wchar_t text[2048] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 2048); // the message box's text control
+        const QStringList lines = QString::fromWCharArray(text).split(QLatin1Char('\n'));
+        QCOMPARE(lines.first().trimmed(), firstLine);
+        if (option == QLatin1String("--version"))
+            QVERIFY(lines.contains(
+                QStringLiteral("License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.")));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), status);
     }
 
     void existingOutputIsReplaced()
@@ -185,6 +307,71 @@ private slots:
 
         QCOMPARE(fx->log().mid(4), QStringList({"Error: the fader could not be started.", "Conversion failed."}));
         QCOMPARE(ScratchFiles::filesIn(out), QStringList());
+    }
+
+    // The system cannot wait for the converter (here its handle is closed under the wait):
+    // a failure of that tool, with the system's reason, and the window usable again.
+    void failedWaitIsAFailureOfTheTool()
+    {
+        const QString out = folder(QStringLiteral("wait-failed"));
+        const QString pidFile = dir.filePath(QStringLiteral("wait-failed.pid"));
+        qputenv("STANDIN_SLEEP", "ffmpeg-heaac:120");
+        qputenv("STANDIN_PID", ("ffmpeg-heaac:" + QDir::toNativeSeparators(pidFile)).toLocal8Bit());
+        DWORD converter = 0;
+        fx->whileRunning(QStringLiteral("converter"), [&] {
+            QTRY_VERIFY((converter = standinProcessId(pidFile)) != 0);
+            for (quintptr value = 4; value < 0x10000; value += 4) {
+                const HANDLE handle = reinterpret_cast<HANDLE>(value);
+                if (GetProcessId(handle) == converter) {
+                    CloseHandle(handle);
+                    break;
+                }
+            }
+        });
+        convert(out + QStringLiteral("\\tone.m4r"));
+        endProcess(converter);
+
+        const QStringList log = fx->log();
+        QCOMPARE(log.at(log.size() - 3), QStringLiteral("Error: waiting for the converter failed."));
+        QVERIFY2(!log.at(log.size() - 2).isEmpty(), "the system's reason");
+        QCOMPARE(log.last(), QStringLiteral("Conversion failed."));
+        QVERIFY(fx->control("Convert")->isEnabled());
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList());
+    }
+
+    // Windows may end the program as soon as WM_ENDSESSION returns: by then the tool is
+    // stopped and what the run made is gone, and the user's old ringtone is as it was.
+    void sessionEndStopsTheToolAndCleansUpAtOnce()
+    {
+        // The window's termination flag is the fixture's, so the tests after this one run.
+        fx = std::make_unique<WindowFixture>(WindowFixture::Options{{}, false, true});
+        QVERIFY(fx->show());
+        const QString out = folder(QStringLiteral("session-end"));
+        const QString output = out + QStringLiteral("\\tone.m4r");
+        QVERIFY(ScratchFiles::write(output, "last week's ringtone"));
+        const QString pidFile = dir.filePath(QStringLiteral("session-end.pid"));
+        qputenv("STANDIN_SLEEP", "ffmpeg-heaac:120");
+        qputenv("STANDIN_PID", ("ffmpeg-heaac:" + QDir::toNativeSeparators(pidFile)).toLocal8Bit());
+        DWORD converter = 0;
+        bool toolEnded = false;
+        QStringList leftAfterTheMessage;
+        fx->whileRunning(QStringLiteral("converter"), [&] {
+            QTRY_VERIFY((converter = standinProcessId(pidFile)) != 0);
+            SendMessageW(reinterpret_cast<HWND>(fx->form().winId()), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+            toolEnded = processHasEnded(converter);
+            leftAfterTheMessage = ScratchFiles::filesIn(out);
+        });
+        convert(output);
+        endProcess(converter);
+
+        QVERIFY2(toolEnded, "the converter was stopped before the message returned");
+        QCOMPARE(leftAfterTheMessage, QStringList{QStringLiteral("tone.m4r")});
+        QVERIFY(fx->termination().isSet());
+        QVERIFY(!fx->log().contains(QStringLiteral("Done.")));
+        QFile old(output);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("last week's ringtone"));
+        QVERIFY(fx->services.revealed.isEmpty());
     }
 
     // The wait sleeps in the window's message loop: the window keeps painting while the fader
