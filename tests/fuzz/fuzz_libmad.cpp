@@ -63,6 +63,8 @@ public:
                     return true;
                 if (!MAD_RECOVERABLE(stream_.error))
                     return false;
+                if (stream_.error == MAD_ERROR_LOSTSYNC)
+                    skipTag();
                 continue;
             }
             mad_timer_add(&timer_, frame_.header.duration);
@@ -88,6 +90,18 @@ public:
     unsigned long milliseconds() const { return mad_timer_count(timer_, MAD_UNITS_MILLISECONDS); }
 
 private:
+    // As the fader does where it loses sync: an ID3v2 tag is skipped by the size it declares,
+    // which may reach past the buffer, and decoding goes on at the next sync word.
+    void skipTag()
+    {
+        const unsigned char* tag = stream_.this_frame;
+        if (stream_.bufend - tag < 10 || std::memcmp(tag, "ID3", 3) != 0
+            || ((tag[6] | tag[7] | tag[8] | tag[9]) & 0x80))
+            return;
+        mad_stream_skip(&stream_, 10 + (tag[6] << 21 | tag[7] << 14 | tag[8] << 7 | tag[9]));
+        mad_stream_sync(&stream_);
+    }
+
     mad_stream stream_;
     mad_frame frame_;
     mad_synth synth_;
