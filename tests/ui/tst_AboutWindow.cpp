@@ -136,8 +136,13 @@ private slots:
     {
 #ifdef Q_OS_WIN
         const QString arch = QSysInfo::currentCpuArchitecture();
-        const QStringList tools{"libmp3splt version 0.9.2-standin", "sox version 14.4.2-standin for Windows",
-                                "FFmpeg version 2.6.2-standin for Windows " + arch + " by the Tovalin developers"};
+        // Run from the unpacked download, the tools are those built from Debian's sources.
+        const QStringList tools =
+            qEnvironmentVariableIsSet("TOVALIN_DOWNLOAD_CHECK")
+                ? QStringList{"libmp3splt version 0.9.2", "sox version 14.4.2 for Windows",
+                              "FFmpeg version 5.1.9-tovalin for Windows " + arch + " by the FFmpeg developers"}
+                : QStringList{"libmp3splt version 0.9.2-standin", "sox version 14.4.2-standin for Windows",
+                              "FFmpeg version 2.6.2-standin for Windows " + arch + " by the Tovalin developers"};
 #else
         const QStringList tools{"libmp3splt version 0.9.2", "sox version 14.4.2 for Linux",
                                 "FFmpeg version 5.* for Linux " + QSysInfo::currentCpuArchitecture()

@@ -405,6 +405,42 @@ private slots:
         QVERIFY2(share < 0.1, qPrintable(QString::number(share)));
     }
 
+    // Run from the unpacked download by tests/windows/check-download.sh, beside tovalin.exe
+    // and the tools built from Debian's sources, with inputs it made; elsewhere skipped. It
+    // checks the ringtones itself.
+    void shippedToolsConvert_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("lastLine");
+        QTest::newRow("plain folders") << "in dir\\song.mp3"
+                                       << "Klingeltöne\\tone.m4r"
+                                       << "Done.";
+        QTest::newRow("folders outside the ANSI code page") << "Песни\\песня.mp3"
+                                                            << "Рингтоны\\звонок.m4r"
+                                                            << "Done.";
+        QTest::newRow("no audio") << "in dir\\notes.mp3"
+                                  << "failed\\tone.m4r"
+                                  << "Conversion failed.";
+    }
+
+    void shippedToolsConvert()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, output);
+        QFETCH(QString, lastLine);
+        const QString work = qEnvironmentVariable("TOVALIN_DOWNLOAD_CHECK");
+        if (work.isEmpty())
+            QSKIP("run from the unpacked download by check-download.sh");
+        const QString out = QFileInfo(work + u'\\' + output).path();
+        QVERIFY(QDir().mkpath(out));
+        fx->convert({work + u'\\' + input, work + u'\\' + output, QStringLiteral("0:20"), QStringLiteral("0:50"),
+                     QStringLiteral("5"), QStringLiteral("5")});
+        QVERIFY2(fx->log().last() == lastLine, qPrintable(fx->log().join(u'\n')));
+        const QStringList left = ScratchFiles::filesIn(out);
+        QCOMPARE(left, lastLine == QLatin1String("Done.") ? QStringList{QFileInfo(output).fileName()} : QStringList());
+    }
+
     // Last: once the quit request is taken, Qt runs no further event loop in this process.
     void quittingDuringARunStopsTheToolAndCleansUp()
     {
