@@ -58,3 +58,14 @@ RequestRefusal RequestRefusal::outputIsInput()
 {
     return RequestRefusal(QStringLiteral("The output file must not be the input file."));
 }
+
+RequestRefusal RequestRefusal::notMp3(const QString& name)
+{
+    return RequestRefusal(QStringLiteral("'%1' is not an MP3 file.").arg(name));
+}
+
+RequestRefusal RequestRefusal::startPastEnd(const QString& length, const QString& start)
+{
+    return RequestRefusal(
+        QStringLiteral("The input is only %1 long, so the section cannot start at %2.").arg(length, start));
+}

@@ -45,4 +45,8 @@ public:
     // text is the path that holds the double quote.
     static RequestRefusal doubleQuote(const QString& text);
     static RequestRefusal outputIsInput();
+    // name is the input's file name.
+    static RequestRefusal notMp3(const QString& name);
+    // length as "m:ss", start as typed.
+    static RequestRefusal startPastEnd(const QString& length, const QString& start);
 };

@@ -17,8 +17,10 @@
 namespace Ui {
 class TForm1;
 }
+struct ConversionRequest;
 class ErrorReport;
 class PlatformServices;
+class QMenu;
 class QMimeData;
 class TabtFrm;
 class TerminationFlag;
@@ -35,7 +37,8 @@ public:
 
     void setAboutWindow(TabtFrm* about) { about_ = about; }
 
-    // Puts a chosen file's full path into the input field, as the "..." button does.
+    // Puts a chosen file's full path into the input field, as the "..." button does, and
+    // says in the log what the file holds.
     void takeInputFile(const QString& path);
     // The one local MP3 file a drag carries, or an empty text when it carries anything else.
     static QString droppableFile(const QMimeData* data);
@@ -48,6 +51,9 @@ public slots:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+    void Button3ContextPopup();
+    void PlaySectionClick();
+    void Edit1Exit();
     void Image1Click();
     void Image2Click();
     void Label1Click();
@@ -55,6 +61,7 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -72,10 +79,14 @@ private:
     void centreOnDesktop();
     void showAbout();
     void openDonationPage();
+    ConversionRequest typedRequest() const;
+    // One log line about the input file: its length and format, or why it is no MP3.
+    void announceInput(const QString& path);
 
     std::unique_ptr<Ui::TForm1> ui;
     PlatformServices& services_;
     TerminationFlag& termination_;
+    ErrorReport& errors_;
     QUrl donationPage_;
     TabtFrm* about_ = nullptr;
     TimeLocale timeLocale_;
@@ -84,6 +95,9 @@ private:
     // has been centred since.
     QSize centredFrame_;
     bool framed_ = false;
+    // Play's context menu, and whether a conversion runs (a preview must wait for it).
+    QMenu* playMenu_ = nullptr;
+    bool converting_ = false;
 
     FileDialog open;
     FileDialog save;

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Tovalin developers
+
+#include "InputAudio.h"
+
+#include "TagLibStream.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <taglib/id3v2framefactory.h>
+#include <taglib/mpegfile.h>
+#include <taglib/mpegproperties.h>
+#include <taglib/xingheader.h>
+
+namespace {
+
+// The container a file's first bytes announce, behind an ID3v2 tag if one is there:
+// the splitter recognises FLAC and Ogg by these and cuts them as such.
+QString formatOf(QIODevice& device)
+{
+    QByteArray head = device.read(12);
+    if (head.size() >= 10 && head.startsWith("ID3")) {
+        // Four 7-bit bytes of size, then the tag; a footer adds ten bytes more.
+        const auto byte = [&head](int i) { return qint64(quint8(head.at(i)) & 0x7f); };
+        const qint64 size = (byte(6) << 21) | (byte(7) << 14) | (byte(8) << 7) | byte(9);
+        const qint64 footer = (quint8(head.at(5)) & 0x10) ? 10 : 0;
+        if (!device.seek(10 + size + footer))
+            return {};
+        head = device.read(12);
+    }
+    if (head.startsWith("fLaC"))
+        return QStringLiteral("a FLAC file");
+    if (head.startsWith("OggS"))
+        return QStringLiteral("an Ogg file");
+    if (head.size() >= 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WAVE")
+        return QStringLiteral("a WAV file");
+    if (head.size() >= 8 && head.mid(4, 4) == "ftyp")
+        return QStringLiteral("an MPEG-4 file");
+    return {};
+}
+
+QString channelsText(int channels, const QLocale& locale)
+{
+    if (channels == 1)
+        return QStringLiteral("mono");
+    if (channels == 2)
+        return QStringLiteral("stereo");
+    return QStringLiteral("%1 channels").arg(locale.toString(channels));
+}
+
+} // namespace
+
+InputAudio InputAudio::read(const QString& path)
+{
+    InputAudio audio;
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) {
+        audio.reason_ = QStringLiteral("there is no such file");
+        return audio;
+    }
+    if (info.isDir()) {
+        audio.reason_ = QStringLiteral("it is a folder");
+        return audio;
+    }
+    if (!info.isFile()) {
+        audio.reason_ = QStringLiteral("it is not a regular file");
+        return audio;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        audio.reason_ = file.errorString();
+        return audio;
+    }
+    return read(file);
+}
+
+InputAudio InputAudio::read(QIODevice& device)
+{
+    InputAudio audio;
+    if (!device.isOpen() || device.isSequential() || !device.seek(0)) {
+        audio.reason_ = QStringLiteral("it cannot be read from its start");
+        return audio;
+    }
+    audio.kind_ = Kind::Other;
+    if (device.size() == 0) {
+        audio.otherFormat_ = QStringLiteral("empty");
+        return audio;
+    }
+    audio.otherFormat_ = formatOf(device);
+    // A known other format is not searched for MPEG frames: a stray frame sync in its data
+    // would pass for MP3.
+    if (!audio.otherFormat_.isEmpty())
+        return audio;
+
+    device.seek(0);
+    TagLibStream stream(device);
+    TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), true, TagLib::AudioProperties::Fast);
+    const TagLib::MPEG::Properties* properties = file.audioProperties();
+    if (!file.isValid() || !properties || properties->sampleRate() <= 0 || properties->layer() < 1
+        || properties->layer() > 3)
+        return audio;
+
+    audio.kind_ = Kind::Mpeg;
+    audio.layer_ = properties->layer();
+    audio.lengthMilliseconds_ = std::max(0, properties->lengthInMilliseconds());
+    audio.sampleRate_ = properties->sampleRate();
+    audio.channels_ = properties->channels();
+    audio.kilobitsPerSecond_ = std::max(0, properties->bitrate());
+    // The header's frame count is trusted only when the file holds about the bytes the header
+    // claims: a file cut short or joined to another has a header that no longer tells.
+    if (const TagLib::MPEG::XingHeader* header = properties->xingHeader()) {
+        const qint64 streamBytes = device.size() - qint64(file.firstFrameOffset());
+        const qint64 claimed = header->totalSize();
+        audio.lengthIsExact_ = audio.lengthMilliseconds_ > 0 && streamBytes >= claimed - 2048
+                               && streamBytes <= claimed + claimed / 100 + 128 * 1024;
+    }
+    return audio;
+}
+
+QString InputAudio::minutesAndSeconds(int milliseconds)
+{
+    const int seconds = std::max(0, milliseconds) / 1000;
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString InputAudio::logLine(const QString& name, const QLocale& locale) const
+{
+    switch (kind_) {
+    case Kind::Unreadable:
+        return QStringLiteral("%1 cannot be read: %2.").arg(name, reason_);
+    case Kind::Other:
+        if (otherFormat_.isEmpty())
+            return QStringLiteral("%1 is not an MP3 file.").arg(name);
+        return QStringLiteral("%1 is not an MP3 file. It is %2.").arg(name, otherFormat_);
+    case Kind::Mpeg:
+        break;
+    }
+    const QString format = layer_ == 3 ? QStringLiteral("MP3") : QStringLiteral("MPEG audio layer %1").arg(layer_);
+    const QString length =
+        (lengthIsExact_ ? QString() : QStringLiteral("about ")) + minutesAndSeconds(lengthMilliseconds_);
+    const QString rate = locale.toString(sampleRate_ / 1000.0, 'g', 6) + QStringLiteral(" kHz");
+    return QStringLiteral("%1: %2, %3, %4, %5, %6 kb/s.")
+        .arg(name, format, length, rate, channelsText(channels_, locale), locale.toString(kilobitsPerSecond_));
+}

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Tovalin developers
+
+#include "TagLibStream.h"
+
+#include <QIODevice>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+long toLong(qint64 value)
+{
+    return long(std::clamp<qint64>(value, 0, std::numeric_limits<long>::max()));
+}
+
+} // namespace
+
+TagLibStream::TagLibStream(QIODevice& device) : device_(device)
+{}
+
+TagLib::FileName TagLibStream::name() const
+{
+    return "";
+}
+
+TagLib::ByteVector TagLibStream::readBlock(unsigned long length)
+{
+    // A hostile header may ask for far more than there is: read only what is left.
+    const qint64 left = std::max<qint64>(0, device_.size() - device_.pos());
+    const qint64 wanted = std::min<qint64>(qint64(std::min<unsigned long>(length, 1ul << 30)), left);
+    TagLib::ByteVector block(static_cast<unsigned int>(wanted), '\0');
+    const qint64 got = wanted > 0 ? device_.read(block.data(), wanted) : 0;
+    block.resize(static_cast<unsigned int>(std::max<qint64>(got, 0)));
+    return block;
+}
+
+void TagLibStream::writeBlock(const TagLib::ByteVector&)
+{}
+
+void TagLibStream::insert(const TagLib::ByteVector&, unsigned long, unsigned long)
+{}
+
+void TagLibStream::removeBlock(unsigned long, unsigned long)
+{}
+
+bool TagLibStream::readOnly() const
+{
+    return true;
+}
+
+bool TagLibStream::isOpen() const
+{
+    return device_.isOpen();
+}
+
+void TagLibStream::seek(long offset, Position p)
+{
+    qint64 base = 0;
+    if (p == Current)
+        base = device_.pos();
+    else if (p == End)
+        base = device_.size();
+    // Devices differ on positions outside the data; TagLib only needs reads there to be empty.
+    device_.seek(std::clamp<qint64>(base + offset, 0, device_.size()));
+}
+
+long TagLibStream::tell() const
+{
+    return toLong(device_.pos());
+}
+
+long TagLibStream::length()
+{
+    return toLong(device_.size());
+}
+
+void TagLibStream::truncate(long)
+{}
