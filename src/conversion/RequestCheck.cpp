@@ -6,7 +6,6 @@
 #include "ConversionError.h"
 #include "FadeLength.h"
 #include "InputAudio.h"
-#include "PathPieces.h"
 #include "TimeWindow.h"
 
 #include <QDir>
@@ -43,7 +42,7 @@ void checkAgainstInput(const CheckedRequest& checked, const TimeReader& reader, 
         return;
     const InputAudio input = InputAudio::read(request.inputPath);
     if (input.kind() == InputAudio::Kind::Other)
-        throw RequestRefusal::notMp3(PathPieces().fileNamePart(request.inputPath));
+        throw RequestRefusal::notMp3(QFileInfo(request.inputPath).fileName());
     // An estimated length may be far off either way: a request is never refused on it.
     if (input.kind() != InputAudio::Kind::Mpeg || !input.lengthIsExact())
         return;

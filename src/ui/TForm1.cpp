@@ -21,6 +21,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -77,6 +78,8 @@ TForm1::TForm1(PlatformServices& services, TerminationFlag& termination, ErrorRe
     ui->Button3->setContextMenuPolicy(Qt::CustomContextMenu);
     errors.route(ui->Button3, &QWidget::customContextMenuRequested, this, &TForm1::Button3ContextPopup);
     ui->Edit1->installEventFilter(this);
+    // What a player held when the program last ended.
+    PreviewFolder::clear();
 
     ui->Edit1->setFocus();
     timeLocale_ = TimeLocale::system();
@@ -144,7 +147,10 @@ void TForm1::ConvertClick()
 void TForm1::Button3ContextPopup()
 {
     playMenu_->findChild<QAction*>(QStringLiteral("playSection"))->setEnabled(!converting_);
-    playMenu_->popup(ui->Button3->mapToGlobal(QPoint(0, ui->Button3->height())));
+    // At the pointer for a right click, below the button for the keyboard.
+    const QPoint at =
+        ui->Button3->underMouse() ? QCursor::pos() : ui->Button3->mapToGlobal(QPoint(0, ui->Button3->height()));
+    playMenu_->popup(at);
 }
 
 void TForm1::PlaySectionClick()
@@ -227,7 +233,8 @@ void TForm1::announceInput(const QString& path)
     // A hint only: whatever the file holds, nothing else in the window changes.
     if (path.isEmpty())
         return;
-    appendLog(InputAudio::read(path).logLine(PathPieces().fileNamePart(path)));
+    // Named as the system names it: "/" and, on Windows, "\" end folders.
+    appendLog(InputAudio::read(path).logLine(QFileInfo(path).fileName()));
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

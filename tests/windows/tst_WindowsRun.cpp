@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Tovalin developers
 
+#include "PreviewFolder.h"
 #include "ScratchFiles.h"
 #include "TestMain.h"
 #include "WindowFixture.h"
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -70,7 +72,8 @@ private slots:
     {
         QVERIFY(dir.isValid());
         song = folder(QStringLiteral("My Music")) + QStringLiteral("\\song.mp3");
-        QVERIFY(ScratchFiles::write(song, "an MP3 file, as far as the stand-ins care"));
+        // A minute of MP3 frames: the window takes it as MP3, the stand-ins copy it.
+        QVERIFY(ScratchFiles::write(song, ScratchFiles::silentMp3(2297)));
     }
 
     void init()
@@ -216,6 +219,37 @@ private slots:
         // A wait that spun would take a whole processor; this one sleeps.
         qInfo("own processor time while the converter ran: %.1f %% of the wall time", share * 100);
         QVERIFY2(share < 0.1, qPrintable(QString::number(share)));
+    }
+
+    // "Play the section": the splitter and the fader in the program's preview folder, in
+    // Windows form, and the faded section opened; nothing beside the output or the input.
+    void playTheSection()
+    {
+        const QString out = folder(QStringLiteral("preview"));
+        const QString preview = QDir::toNativeSeparators(PreviewFolder::path());
+        const QStringList fields{"Edit1", "Edit2", "startTime", "endTime", "fadeInTime", "fadeOutTime"};
+        const QStringList texts{song, out + QStringLiteral("\\tone.m4r"), "0:20", "0:50", "5", "5"};
+        for (int i = 0; i < fields.size(); ++i)
+            fx->control<QLineEdit>(qPrintable(fields[i]))->setText(texts[i]);
+        fx->control<QMenu>("playMenu")->findChild<QAction*>(QStringLiteral("playSection"))->trigger();
+
+        const QString faded = preview + QStringLiteral("\\section_faded.mp3");
+        QCOMPARE(
+            fx->log(),
+            QStringList({
+                "Initializing splitter parameters: \"" + song + "\" 0.20 0.50 -d \"" + preview + "\\.\" -o \"section\"",
+                "Executing splitter. Please wait.",
+                "Initializing fader parameters: \"" + preview + "\\section.mp3\" \"" + faded + "\" fade h 0:5 0 0:5",
+                "Executing fader. Please wait.",
+                "Playing the section.",
+            }));
+        QCOMPARE(fx->services.openedUrls, QList<QUrl>{QUrl::fromLocalFile(QDir::fromNativeSeparators(faded))});
+        QCOMPARE(ScratchFiles::filesIn(preview), QStringList{QStringLiteral("section_faded.mp3")});
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList());
+        QCOMPARE(ScratchFiles::filesIn(QFileInfo(song).path()), QStringList{QStringLiteral("song.mp3")});
+        QVERIFY(fx->control("Button3")->isEnabled() && fx->control("Convert")->isEnabled());
+        fx.reset(); // the program ends
+        QVERIFY(!QFileInfo::exists(preview));
     }
 
     // Last: once the quit request is taken, Qt runs no further event loop in this process.
