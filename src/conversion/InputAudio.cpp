@@ -15,20 +15,32 @@
 
 namespace {
 
-// The container a file's first bytes announce, behind an ID3v2 tag if one is there:
-// the splitter recognises FLAC and Ogg by these and cuts them as such.
-QString formatOf(QIODevice& device)
+// How far past a leading ID3v2 tag the first MPEG frame is looked for. TagLib would search
+// the whole file, which for a large file of something else holds the window for seconds;
+// the encoders put the first frame right after the tag.
+constexpr qint64 FirstFrameReach = 512 * 1024;
+
+// Where the audio starts: after an ID3v2 tag, if the file begins with one.
+qint64 audioStart(QIODevice& device)
 {
-    QByteArray head = device.read(12);
-    if (head.size() >= 10 && head.startsWith("ID3")) {
-        // Four 7-bit bytes of size, then the tag; a footer adds ten bytes more.
-        const auto byte = [&head](int i) { return qint64(quint8(head.at(i)) & 0x7f); };
-        const qint64 size = (byte(6) << 21) | (byte(7) << 14) | (byte(8) << 7) | byte(9);
-        const qint64 footer = (quint8(head.at(5)) & 0x10) ? 10 : 0;
-        if (!device.seek(10 + size + footer))
-            return {};
-        head = device.read(12);
-    }
+    device.seek(0);
+    const QByteArray head = device.read(10);
+    if (head.size() < 10 || !head.startsWith("ID3"))
+        return 0;
+    // Four 7-bit bytes of size, then the tag; a footer adds ten bytes more.
+    const auto byte = [&head](int i) { return qint64(quint8(head.at(i)) & 0x7f); };
+    const qint64 size = (byte(6) << 21) | (byte(7) << 14) | (byte(8) << 7) | byte(9);
+    const qint64 footer = (quint8(head.at(5)) & 0x10) ? 10 : 0;
+    return 10 + size + footer;
+}
+
+// The container the first bytes of the audio announce: the splitter recognises FLAC and
+// Ogg by these and cuts them as such.
+QString formatOf(QIODevice& device, qint64 start)
+{
+    if (!device.seek(start))
+        return {};
+    const QByteArray head = device.read(12);
     if (head.startsWith("fLaC"))
         return QStringLiteral("a FLAC file");
     if (head.startsWith("OggS"))
@@ -87,12 +99,21 @@ InputAudio InputAudio::read(QIODevice& device)
         audio.otherFormat_ = QStringLiteral("empty");
         return audio;
     }
-    audio.otherFormat_ = formatOf(device);
+    const qint64 start = audioStart(device);
+    audio.otherFormat_ = formatOf(device, start);
     // A known other format is not searched for MPEG frames: a stray frame sync in its data
     // would pass for MP3.
     if (!audio.otherFormat_.isEmpty())
         return audio;
 
+    {
+        // A frame near the start first, with TagLib's own test of a frame; only then the
+        // whole file, for the tags at its end and the last frame.
+        TagLibStream nearStart(device, start + FirstFrameReach);
+        TagLib::MPEG::File file(&nearStart, TagLib::ID3v2::FrameFactory::instance(), false);
+        if (file.firstFrameOffset() < 0)
+            return audio;
+    }
     device.seek(0);
     TagLibStream stream(device);
     TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), true, TagLib::AudioProperties::Fast);

@@ -19,7 +19,8 @@ public:
     enum class Kind {
         Unreadable, // missing, a folder or other non-file, or not opened
         Mpeg,       // MPEG audio (an MP3 file, or layer I or II)
-        Other,      // read, but no MPEG audio: FLAC, Ogg, WAV, MPEG-4, empty or unknown
+        Other,      // read, but no MPEG audio: FLAC, Ogg, WAV, MPEG-4, empty, unknown, or no
+                    // MPEG frame within 512 KiB after the ID3v2 tag
     };
 
     // Reads the file; never throws. Only regular files are opened, so a device or a pipe

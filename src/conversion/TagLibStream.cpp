@@ -17,8 +17,13 @@ long toLong(qint64 value)
 
 } // namespace
 
-TagLibStream::TagLibStream(QIODevice& device) : device_(device)
+TagLibStream::TagLibStream(QIODevice& device, qint64 limit) : device_(device), limit_(limit)
 {}
+
+qint64 TagLibStream::size() const
+{
+    return std::min(device_.size(), limit_);
+}
 
 TagLib::FileName TagLibStream::name() const
 {
@@ -28,7 +33,7 @@ TagLib::FileName TagLibStream::name() const
 TagLib::ByteVector TagLibStream::readBlock(unsigned long length)
 {
     // A hostile header may ask for far more than there is: read only what is left.
-    const qint64 left = std::max<qint64>(0, device_.size() - device_.pos());
+    const qint64 left = std::max<qint64>(0, size() - device_.pos());
     const qint64 wanted = std::min<qint64>(qint64(std::min<unsigned long>(length, 1ul << 30)), left);
     TagLib::ByteVector block(static_cast<unsigned int>(wanted), '\0');
     const qint64 got = wanted > 0 ? device_.read(block.data(), wanted) : 0;
@@ -61,9 +66,9 @@ void TagLibStream::seek(long offset, Position p)
     if (p == Current)
         base = device_.pos();
     else if (p == End)
-        base = device_.size();
+        base = size();
     // Devices differ on positions outside the data; TagLib only needs reads there to be empty.
-    device_.seek(std::clamp<qint64>(base + offset, 0, device_.size()));
+    device_.seek(std::clamp<qint64>(base + offset, 0, size()));
 }
 
 long TagLibStream::tell() const
@@ -73,7 +78,7 @@ long TagLibStream::tell() const
 
 long TagLibStream::length()
 {
-    return toLong(device_.size());
+    return toLong(size());
 }
 
 void TagLibStream::truncate(long)

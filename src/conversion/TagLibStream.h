@@ -3,7 +3,11 @@
 
 #pragma once
 
+#include <QtGlobal>
+
 #include <taglib/tiostream.h>
+
+#include <limits>
 
 class QIODevice;
 
@@ -13,8 +17,9 @@ class QIODevice;
 // holds (2 GiB on Windows) are cut to that.
 class TagLibStream : public TagLib::IOStream {
 public:
-    // The device must be open for reading, seekable, and outlive the stream.
-    explicit TagLibStream(QIODevice& device);
+    // The device must be open for reading, seekable, and outlive the stream. TagLib sees
+    // at most its first limit bytes, as if the file ended there.
+    explicit TagLibStream(QIODevice& device, qint64 limit = std::numeric_limits<qint64>::max());
 
     TagLib::FileName name() const override;
     TagLib::ByteVector readBlock(unsigned long length) override;
@@ -29,5 +34,8 @@ public:
     void truncate(long length) override;
 
 private:
+    qint64 size() const;
+
     QIODevice& device_;
+    qint64 limit_;
 };

@@ -113,6 +113,9 @@ private slots:
             // An ID3v2 tag of 16 bytes, then the FLAC stream.
             {"tagged-flac.mp3", QByteArray("ID3\x04\0\0\0\0\0\x10", 10) + QByteArray(16, '\0') + flacBytes},
             {"empty.mp3", {}},
+            // The first frame is looked for only so far, so no file holds the window long.
+            {"late-frames.mp3", QByteArray(512 * 1024, '\0') + vbrBytes},
+            {"early-frames.mp3", QByteArray(500 * 1024, '\0') + vbrBytes},
             {"notes.mp3", "not a song at all\n"},
         };
         for (const auto& [name, content] : written) {
@@ -163,6 +166,10 @@ private slots:
                                     << false << -1;
         QTest::newRow("WAV inside") << "wave-inside.mp3" << c << "wave-inside.mp3 is not an MP3 file. It is a WAV file."
                                     << false << -1;
+        QTest::newRow("frames start past 512 KiB")
+            << "late-frames.mp3" << c << "late-frames.mp3 is not an MP3 file." << false << -1;
+        QTest::newRow("frames start before 512 KiB")
+            << "early-frames.mp3" << c << "early-frames.mp3: MP3, 0:45, 44.1 kHz, stereo, 34 kb/s." << true << 45061;
         QTest::newRow("empty") << "empty.mp3" << c << "empty.mp3 is not an MP3 file. It is empty." << false << -1;
         QTest::newRow("text") << "notes.mp3" << c << "notes.mp3 is not an MP3 file." << false << -1;
         QTest::newRow("missing") << "gone.mp3" << c << "gone.mp3 cannot be read: there is no such file." << false << -1;
