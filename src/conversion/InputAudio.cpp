@@ -106,16 +106,18 @@ InputAudio InputAudio::read(QIODevice& device)
     if (!audio.otherFormat_.isEmpty())
         return audio;
 
+    // TagLib sees the file from behind the ID3v2 tag: the tag's frames hold nothing the
+    // program needs, and so none of TagLib's frame parsers meets a hostile file's contents
+    // (one of them reads an out-of-range encoding byte into its enum).
     {
         // A frame near the start first, with TagLib's own test of a frame; only then the
         // whole file, for the tags at its end and the last frame.
-        TagLibStream nearStart(device, start + FirstFrameReach);
+        TagLibStream nearStart(device, start, start + FirstFrameReach);
         TagLib::MPEG::File file(&nearStart, TagLib::ID3v2::FrameFactory::instance(), false);
         if (file.firstFrameOffset() < 0)
             return audio;
     }
-    device.seek(0);
-    TagLibStream stream(device);
+    TagLibStream stream(device, start);
     TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), true, TagLib::AudioProperties::Fast);
     const TagLib::MPEG::Properties* properties = file.audioProperties();
     if (!file.isValid() || !properties || properties->sampleRate() <= 0 || properties->layer() < 1
@@ -131,7 +133,7 @@ InputAudio InputAudio::read(QIODevice& device)
     // The header's frame count is trusted only when the file holds about the bytes the header
     // claims: a file cut short or joined to another has a header that no longer tells.
     if (const TagLib::MPEG::XingHeader* header = properties->xingHeader()) {
-        const qint64 streamBytes = device.size() - qint64(file.firstFrameOffset());
+        const qint64 streamBytes = device.size() - start - qint64(file.firstFrameOffset());
         const qint64 claimed = header->totalSize();
         audio.lengthIsExact_ = audio.lengthMilliseconds_ > 0 && streamBytes >= claimed - 2048
                                && streamBytes <= claimed + claimed / 100 + 128 * 1024;

@@ -17,9 +17,10 @@ class QIODevice;
 // holds (2 GiB on Windows) are cut to that.
 class TagLibStream : public TagLib::IOStream {
 public:
-    // The device must be open for reading, seekable, and outlive the stream. TagLib sees
-    // at most its first limit bytes, as if the file ended there.
-    explicit TagLibStream(QIODevice& device, qint64 limit = std::numeric_limits<qint64>::max());
+    // The device must be open for reading, seekable, and outlive the stream. TagLib sees its
+    // bytes from offset on, as if the file began there, and up to limit at most, as if it
+    // ended there.
+    explicit TagLibStream(QIODevice& device, qint64 offset = 0, qint64 limit = std::numeric_limits<qint64>::max());
 
     TagLib::FileName name() const override;
     TagLib::ByteVector readBlock(unsigned long length) override;
@@ -34,8 +35,11 @@ public:
     void truncate(long length) override;
 
 private:
+    // The length of the stretch TagLib sees, and the position in it.
     qint64 size() const;
+    qint64 position() const;
 
     QIODevice& device_;
+    qint64 offset_;
     qint64 limit_;
 };
