@@ -65,3 +65,14 @@ RequestRefusal RequestRefusal::unreadableByTools(const QString& path)
         QStringLiteral("The path '%1' holds characters the conversion tools cannot read on this version of Windows.")
             .arg(path));
 }
+
+RequestRefusal RequestRefusal::notMp3(const QString& name)
+{
+    return RequestRefusal(QStringLiteral("'%1' is not an MP3 file.").arg(name));
+}
+
+RequestRefusal RequestRefusal::startPastEnd(const QString& length, const QString& start)
+{
+    return RequestRefusal(
+        QStringLiteral("The input is only %1 long, so the section cannot start at %2.").arg(length, start));
+}

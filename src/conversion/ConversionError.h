@@ -47,4 +47,8 @@ public:
     static RequestRefusal outputIsInput();
     // path is the output path, part of which the fader could not read.
     static RequestRefusal unreadableByTools(const QString& path);
+    // name is the input's file name.
+    static RequestRefusal notMp3(const QString& name);
+    // length as "m:ss", start as typed.
+    static RequestRefusal startPastEnd(const QString& length, const QString& start);
 };

@@ -6,6 +6,7 @@
 #include "ConversionView.h"
 #include "FileRename.h"
 #include "Mpeg4Header.h"
+#include "PathPieces.h"
 #include "TerminationFlag.h"
 #include "ToolParameters.h"
 #include "ToolRunner.h"
@@ -39,14 +40,9 @@ ConversionRun::ConversionRun(ConversionView& view, const TerminationFlag& termin
     , ownerWindow_(ownerWindow)
 {}
 
-ConversionRun::Result ConversionRun::execute(const CheckedRequest& checked, const ToolSet& tools)
+ConversionRun::Result ConversionRun::runTools(const CheckedRequest& checked, const ToolSet& tools, std::size_t count)
 {
-    const ConversionRequest& request = checked.request;
-    // Names that no existing file has, so nothing of the user's is written over or removed.
-    names_ = IntermediateNames::forOutput(request.outputPath);
-    const QString output = request.outputPath;
-
-    const auto steps = ToolParameters::steps(request, *names_);
+    const auto steps = ToolParameters::steps(checked.request, *names_);
 
     view_.setConvertEnabled(false);
     view_.clearLog();
@@ -57,7 +53,8 @@ ConversionRun::Result ConversionRun::execute(const CheckedRequest& checked, cons
         QObject::connect(&termination_, &TerminationFlag::cleanUp, [this] { removeIntermediates(Keep::Nothing); });
     const auto disconnect = qScopeGuard([&cleanUp] { QObject::disconnect(cleanUp); });
 
-    for (const ToolParameters::Step& step : steps) {
+    for (std::size_t i = 0; i < count && i < steps.size(); ++i) {
+        const ToolParameters::Step& step = steps[i];
         const QString role = ToolSet::roleWord(step.role);
         view_.appendLog(QStringLiteral("Initializing %1 parameters: ").arg(role) + step.parameters);
         view_.appendLog(QStringLiteral("Executing %1. Please wait.").arg(role));
@@ -76,6 +73,41 @@ ConversionRun::Result ConversionRun::execute(const CheckedRequest& checked, cons
                         outcome.lastErrorLine);
         }
     }
+    return Result::Done;
+}
+
+ConversionRun::Result ConversionRun::preview(const CheckedRequest& checked, const ToolSet& tools, const QString& folder)
+{
+    const PathPieces pieces;
+    QString base = QDir::toNativeSeparators(folder);
+    if (!base.isEmpty() && !pieces.isDelimiter(base.back()))
+        base += pieces.separator();
+    names_ = IntermediateNames::forOutput(base + QStringLiteral("section"));
+    failedLine_ = QStringLiteral("Playing the section failed.");
+    // The steps of the splitter and the fader, which come first in a conversion.
+    const Result result = runTools(checked, tools, 2);
+    if (result != Result::Done)
+        return result;
+    QFile::remove(names_->cut());
+    view_.appendLog(QStringLiteral("Playing the section."));
+    view_.setConvertEnabled(true);
+    return Result::Done;
+}
+
+QString ConversionRun::previewFile() const
+{
+    return names_ ? names_->faded() : QString();
+}
+
+ConversionRun::Result ConversionRun::execute(const CheckedRequest& checked, const ToolSet& tools)
+{
+    // Names that no existing file has, so nothing of the user's is written over or removed.
+    names_ = IntermediateNames::forOutput(checked.request.outputPath);
+    const QString output = checked.request.outputPath;
+    failedLine_ = QStringLiteral("Conversion failed.");
+    const Result result = runTools(checked, tools, ToolSet::Roles.size());
+    if (result != Result::Done)
+        return result;
 
     view_.appendLog(QStringLiteral("Removing temporary files."));
     QFile::remove(names_->faded());
@@ -108,7 +140,7 @@ ConversionRun::Result ConversionRun::fail(const QString& reason, const QString& 
     if (!toolError.isEmpty())
         view_.appendLog(toolError);
     removeIntermediates(keep);
-    view_.appendLog(QStringLiteral("Conversion failed."));
+    view_.appendLog(failedLine_);
     view_.setConvertEnabled(true);
     return Result::Failed;
 }

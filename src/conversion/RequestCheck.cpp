@@ -5,6 +5,7 @@
 
 #include "ConversionError.h"
 #include "FadeLength.h"
+#include "InputAudio.h"
 #include "TimeWindow.h"
 #include "ToolPathCheck.h"
 
@@ -28,9 +29,38 @@ QString faderFormOrThrow(const QString& fade, QChar decimalSeparator)
     return *form;
 }
 
-} // namespace
+// Lengths that differ in a far decimal place only are taken as equal.
+void requireFadesFit(double fades, double sectionSeconds, QChar decimalSeparator)
+{
+    if (fades > sectionSeconds + 1e-9)
+        throw RequestRefusal::fadesTooLong(fades, sectionSeconds, decimalSeparator);
+}
 
-CheckedRequest RequestCheck::check(const ConversionRequest& request, const TimeReader& reader, PathStyle style)
+void checkAgainstInput(const CheckedRequest& checked, const TimeReader& reader, double fades)
+{
+    const ConversionRequest& request = checked.request;
+    if (request.inputPath.isEmpty())
+        return;
+    const InputAudio input = InputAudio::read(request.inputPath);
+    if (input.kind() == InputAudio::Kind::Other)
+        throw RequestRefusal::notMp3(QFileInfo(request.inputPath).fileName());
+    // An estimated length may be far off either way: a request is never refused on it.
+    if (input.kind() != InputAudio::Kind::Mpeg || !input.lengthIsExact())
+        return;
+    // In hundredths, as the splitter cuts; the start was read before, so it reads again.
+    const int length = input.lengthMilliseconds() / 10;
+    const int start = TimeWindow::splitterHundredths(*reader.read(request.startTime));
+    if (start >= length)
+        throw RequestRefusal::startPastEnd(InputAudio::minutesAndSeconds(input.lengthMilliseconds()),
+                                           request.startTime.trimmed());
+    // The splitter stops at the input's end, so the fades must fit what is left of it.
+    const double left = (length - start) / 100.0;
+    if (left < checked.sectionSeconds)
+        requireFadesFit(fades, left, reader.locale().decimalSeparator());
+}
+
+CheckedRequest checkRequest(const ConversionRequest& request, const TimeReader& reader, PathStyle style,
+                            bool withOutput)
 {
     CheckedRequest checked{request, TimeWindow::check(request.startTime, request.endTime, reader) / 100.0};
 
@@ -39,25 +69,37 @@ CheckedRequest RequestCheck::check(const ConversionRequest& request, const TimeR
     checked.request.fadeInTime = faderFormOrThrow(request.fadeInTime, decimalSeparator);
     checked.request.fadeOutTime = faderFormOrThrow(request.fadeOutTime, decimalSeparator);
     const double fades = checked.request.fadeInTime.toDouble() + checked.request.fadeOutTime.toDouble();
-    // Lengths that differ in a far decimal place only are taken as equal.
-    if (fades > checked.sectionSeconds + 1e-9)
-        throw RequestRefusal::fadesTooLong(fades, checked.sectionSeconds, decimalSeparator);
+    requireFadesFit(fades, checked.sectionSeconds, decimalSeparator);
 
     // A double quote would end the tool argument it stands in and let the rest of
     // the text pass as options of its own. The times and fades, read above, hold none.
     for (const QString* text : {&request.inputPath, &request.outputPath}) {
-        if (text->contains(u'"'))
+        if (text->contains(u'"') && (withOutput || text == &request.inputPath))
             throw RequestRefusal::doubleQuote(*text);
     }
 
-    if (namesSameFile(request.inputPath, request.outputPath, style))
+    if (withOutput && RequestCheck::namesSameFile(request.inputPath, request.outputPath, style))
         throw RequestRefusal::outputIsInput();
 
     // The fader sees the output's folder and names made of its file name; the input path
     // never reaches it (the splitter reads it as typed).
-    if (!ToolPathCheck::readableByFader(request.outputPath))
+    if (withOutput && !ToolPathCheck::readableByFader(request.outputPath))
         throw RequestRefusal::unreadableByTools(request.outputPath);
+
+    checkAgainstInput(checked, reader, fades);
     return checked;
+}
+
+} // namespace
+
+CheckedRequest RequestCheck::check(const ConversionRequest& request, const TimeReader& reader, PathStyle style)
+{
+    return checkRequest(request, reader, style, true);
+}
+
+CheckedRequest RequestCheck::checkSection(const ConversionRequest& request, const TimeReader& reader)
+{
+    return checkRequest(request, reader, nativePathStyle(), false);
 }
 
 bool RequestCheck::namesSameFile(const QString& first, const QString& second, PathStyle style)

@@ -8,9 +8,11 @@
 #include "ConversionError.h"
 #include "ConversionRun.h"
 #include "ErrorReport.h"
+#include "InputAudio.h"
 #include "LayoutProperties.h"
 #include "PathPieces.h"
 #include "PlatformServices.h"
+#include "PreviewFolder.h"
 #include "RequestCheck.h"
 #include "SystemMessageWatch.h"
 #include "TabtFrm.h"
@@ -20,10 +22,12 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QScreen>
 
@@ -46,6 +50,7 @@ TForm1::TForm1(PlatformServices& services, TerminationFlag& termination, ErrorRe
     , ui(std::make_unique<Ui::TForm1>())
     , services_(services)
     , termination_(termination)
+    , errors_(errors)
     , donationPage_(std::move(donationPage))
     , open(FileDialog::Mode::Open, QStringLiteral("MP3 Audio Files (*.mp3)"), QStringLiteral("*.mp3"), QString(), false)
     , save(FileDialog::Mode::Save, QStringLiteral("Apple Ringtone"), QStringLiteral("*.m4r"), QStringLiteral("m4r"),
@@ -81,11 +86,30 @@ TForm1::TForm1(PlatformServices& services, TerminationFlag& termination, ErrorRe
                                            // running tool and remove what the run made now.
                                            [this] { termination_.set(); }});
 
+    // Play's menu: the whole file, as a click plays it, or just the section as it will sound.
+    playMenu_ = new QMenu(this);
+    playMenu_->setObjectName(QStringLiteral("playMenu"));
+    QAction* whole = playMenu_->addAction(QStringLiteral("Play the whole file"));
+    whole->setObjectName(QStringLiteral("playWholeFile"));
+    QAction* section = playMenu_->addAction(QStringLiteral("Play the section"));
+    section->setObjectName(QStringLiteral("playSection"));
+    errors.route(whole, &QAction::triggered, this, &TForm1::Button3Click);
+    errors.route(section, &QAction::triggered, this, &TForm1::PlaySectionClick);
+    ui->Button3->setContextMenuPolicy(Qt::CustomContextMenu);
+    errors.route(ui->Button3, &QWidget::customContextMenuRequested, this, &TForm1::Button3ContextPopup);
+    ui->Edit1->installEventFilter(this);
+    // What a player held when the program last ended.
+    PreviewFolder::clear();
+
     ui->Edit1->setFocus();
     timeLocale_ = TimeLocale::system();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // What the player still holds stays until the next start.
+    PreviewFolder::clear();
+}
 
 void TForm1::showCentred()
 {
@@ -126,20 +150,62 @@ void TForm1::moveEvent(QMoveEvent* event)
     QWidget::moveEvent(event);
 }
 
+ConversionRequest TForm1::typedRequest() const
+{
+    return {ui->Edit1->text(),   ui->Edit2->text(),      ui->startTime->text(),
+            ui->endTime->text(), ui->fadeInTime->text(), ui->fadeOutTime->text()};
+}
+
 void TForm1::ConvertClick()
 {
-    const ConversionRequest request{ui->Edit1->text(),   ui->Edit2->text(),      ui->startTime->text(),
-                                    ui->endTime->text(), ui->fadeInTime->text(), ui->fadeOutTime->text()};
     // An invalid time is not caught here: the application's error report shows it.
     CheckedRequest checked;
     try {
-        checked = RequestCheck::check(request, TimeReader(timeLocale_));
+        checked = RequestCheck::check(typedRequest(), TimeReader(timeLocale_));
     } catch (const RequestRefusal& refusal) {
         services_.showError(nullptr, QStringLiteral("Error"), refusal.message());
         return;
     }
     ConversionRun run(*this, termination_, winId());
+    converting_ = true;
     run.execute(checked, ToolSet::forRunningProgram());
+    converting_ = false;
+}
+
+void TForm1::Button3ContextPopup()
+{
+    playMenu_->findChild<QAction*>(QStringLiteral("playSection"))->setEnabled(!converting_);
+    // At the pointer for a right click, below the button for the keyboard.
+    const QPoint at =
+        ui->Button3->underMouse() ? QCursor::pos() : ui->Button3->mapToGlobal(QPoint(0, ui->Button3->height()));
+    playMenu_->popup(at);
+}
+
+void TForm1::PlaySectionClick()
+{
+    if (converting_ || !ui->Convert->isEnabled())
+        return;
+    // The checks of Convert but those of the output field, which may still be empty.
+    CheckedRequest checked;
+    try {
+        checked = RequestCheck::checkSection(typedRequest(), TimeReader(timeLocale_));
+    } catch (const RequestRefusal& refusal) {
+        services_.showError(nullptr, QStringLiteral("Error"), refusal.message());
+        return;
+    }
+    const QString folder = PreviewFolder::renew();
+    if (folder.isEmpty()) {
+        clearLog();
+        appendLog(QStringLiteral("Error: the folder %1 could not be made.").arg(PreviewFolder::path()));
+        appendLog(QStringLiteral("Playing the section failed."));
+        return;
+    }
+    ConversionRun run(*this, termination_, winId());
+    ui->Button3->setEnabled(false);
+    const ConversionRun::Result result = run.preview(checked, ToolSet::forRunningProgram(), folder);
+    ui->Button3->setEnabled(true);
+    if (result == ConversionRun::Result::Done)
+        services_.openUrl(QUrl::fromLocalFile(run.previewFile()));
 }
 
 void TForm1::clearLog()
@@ -180,6 +246,32 @@ void TForm1::takeInputFile(const QString& path)
     const QString native = PathPieces().native(path);
     open.setFileName(native);
     ui->Edit1->setText(native);
+    announceInput(native);
+}
+
+void TForm1::Edit1Exit()
+{
+    // Only a typed change is new: a file put there otherwise was announced already.
+    if (!ui->Edit1->isModified())
+        return;
+    ui->Edit1->setModified(false);
+    announceInput(ui->Edit1->text());
+}
+
+void TForm1::announceInput(const QString& path)
+{
+    // A hint only: whatever the file holds, nothing else in the window changes.
+    if (path.isEmpty())
+        return;
+    // Named as the system names it: "/" and, on Windows, "\" end folders.
+    appendLog(InputAudio::read(path).logLine(QFileInfo(path).fileName()));
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->Edit1 && event->type() == QEvent::FocusOut)
+        errors_.call([this] { Edit1Exit(); });
+    return QWidget::eventFilter(watched, event);
 }
 
 QString TForm1::droppableFile(const QMimeData* data)
@@ -222,9 +314,12 @@ void TForm1::keepNative(QLineEdit* field)
     const QString native = PathPieces().native(field->text());
     if (native == field->text())
         return;
+    // As typed: where the cursor was, and still a change of the user's.
     const int cursor = field->cursorPosition();
+    const bool typed = field->isModified();
     field->setText(native);
     field->setCursorPosition(cursor);
+    field->setModified(typed);
 }
 
 void TForm1::Button2Click()
@@ -280,6 +375,14 @@ void TForm1::openDonationPage()
 
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
+    // The keyboard's ways to a context menu, where the platform does not turn them into one.
+    const bool menuKey =
+        event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (menuKey && focusWidget() == ui->Button3 && ui->Button3->isEnabled()) {
+        errors_.call([this] { Button3ContextPopup(); });
+        event->accept();
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (!enter || modifiers != Qt::NoModifier) {

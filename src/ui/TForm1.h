@@ -16,9 +16,11 @@
 namespace Ui {
 class TForm1;
 }
+struct ConversionRequest;
 class ErrorReport;
 class PlatformServices;
 class QLineEdit;
+class QMenu;
 class QMimeData;
 class SystemMessageWatch;
 class TabtFrm;
@@ -36,7 +38,8 @@ public:
 
     void setAboutWindow(TabtFrm* about) { about_ = about; }
 
-    // Puts a chosen file's full path into the input field, as the "..." button does.
+    // Puts a chosen file's full path into the input field, as the "..." button does, and
+    // says in the log what the file holds.
     void takeInputFile(const QString& path);
     // The one local MP3 file a drag carries, or an empty text when it carries anything else.
     static QString droppableFile(const QMimeData* data);
@@ -50,6 +53,9 @@ public slots:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+    void Button3ContextPopup();
+    void PlaySectionClick();
+    void Edit1Exit();
     void Image1Click();
     void Image2Click();
     void Label1Click();
@@ -57,6 +63,7 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -76,10 +83,14 @@ private:
     static void keepNative(QLineEdit* field);
     void showAbout();
     void openDonationPage();
+    ConversionRequest typedRequest() const;
+    // One log line about the input file: its length and format, or why it is no MP3.
+    void announceInput(const QString& path);
 
     std::unique_ptr<Ui::TForm1> ui;
     PlatformServices& services_;
     TerminationFlag& termination_;
+    ErrorReport& errors_;
     QUrl donationPage_;
     TabtFrm* about_ = nullptr;
     TimeLocale timeLocale_;
@@ -88,6 +99,9 @@ private:
     // has been centred since.
     QSize centredFrame_;
     bool framed_ = false;
+    // Play's context menu, and whether a conversion runs (a preview must wait for it).
+    QMenu* playMenu_ = nullptr;
+    bool converting_ = false;
 
     FileDialog open;
     FileDialog save;

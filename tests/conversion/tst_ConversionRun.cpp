@@ -3,6 +3,7 @@
 
 #include "ConversionRun.h"
 #include "ConversionView.h"
+#include "InputAudio.h"
 #include "Mpeg4Header.h"
 #include "TerminationFlag.h"
 
@@ -83,6 +84,111 @@ private slots:
         QCOMPARE(QProcess::execute(QStringLiteral("ffmpeg"),
                                    {"-v", "error", "-i", song, "-c:a", "libvorbis", "-f", "ogg", oggSong}),
                  0);
+
+        // Inputs for the reading of their headers, made as people's files are made.
+        const auto ffmpeg = [this](const QString& from, const QString& to, QStringList options) {
+            return QProcess::execute(QStringLiteral("ffmpeg"),
+                                     QStringList{"-v", "error", "-i", from} + options + QStringList{dir.filePath(to)});
+        };
+        // 44.96 s at 48 kHz fill 1875 frames of 24 ms: 45.000 s by the Info header.
+        const QString wave = dir.filePath(QStringLiteral("wave-inside.mp3"));
+        QCOMPARE(QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "48000", "-c", "2", "-t", "wav", wave, "synth",
+                                                           "44.96", "sine", "440"}),
+                 0);
+        QCOMPARE(ffmpeg(wave, "cbr-info.mp3", {"-c:a", "libmp3lame", "-b:a", "128k"}), 0);
+        QCOMPARE(ffmpeg(song, "cbr-bare.mp3", {"-c:a", "libmp3lame", "-b:a", "128k", "-write_xing", "0"}), 0);
+        QCOMPARE(ffmpeg(song, "vbr-xing.mp3", {"-c:a", "libmp3lame", "-q:a", "4"}), 0);
+        QCOMPARE(ffmpeg(song, "vbr-bare.mp3", {"-c:a", "libmp3lame", "-q:a", "4", "-write_xing", "0"}), 0);
+        QCOMPARE(ffmpeg(song, "mono.mp3", {"-ac", "1", "-ar", "22050", "-c:a", "libmp3lame", "-b:a", "32k"}), 0);
+        QCOMPARE(ffmpeg(song, "layer-2.mp3", {"-c:a", "mp2", "-f", "mp2"}), 0);
+        QFile vbr(dir.filePath(QStringLiteral("vbr-xing.mp3")));
+        QVERIFY(vbr.open(QIODevice::ReadOnly));
+        const QByteArray vbrBytes = vbr.readAll();
+        QFile flac(flacSong);
+        QVERIFY(flac.open(QIODevice::ReadOnly));
+        const QByteArray flacBytes = flac.readAll();
+        const QList<QPair<QString, QByteArray>> written{
+            {"cut-short.mp3", vbrBytes.left(vbrBytes.size() / 2)},
+            {"joined.mp3", vbrBytes + vbrBytes},
+            // An ID3v2 tag of 16 bytes, then the FLAC stream.
+            {"tagged-flac.mp3", QByteArray("ID3\x04\0\0\0\0\0\x10", 10) + QByteArray(16, '\0') + flacBytes},
+            {"empty.mp3", {}},
+            // The first frame is looked for only so far, so no file holds the window long.
+            {"late-frames.mp3", QByteArray(512 * 1024, '\0') + vbrBytes},
+            {"early-frames.mp3", QByteArray(500 * 1024, '\0') + vbrBytes},
+            {"notes.mp3", "not a song at all\n"},
+        };
+        for (const auto& [name, content] : written) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.mp3")));
+    }
+
+    // What the input's headers tell, as the log says it when the file is chosen. A length
+    // is exact only from a Xing/Info header that fits the file.
+    void inputAudio_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("exact");
+        QTest::addColumn<int>("milliseconds"); // -1: not checked
+
+        const QLocale c = QLocale::c();
+        QTest::newRow("CBR with an Info header")
+            << "cbr-info.mp3" << c << "cbr-info.mp3: MP3, 0:45, 48 kHz, stereo, 128 kb/s." << true << 45000;
+        QTest::newRow("CBR without a Xing header: estimated")
+            << "cbr-bare.mp3" << c << "cbr-bare.mp3: MP3, about 0:45, 44.1 kHz, stereo, 128 kb/s." << false << -1;
+        QTest::newRow("VBR with a Xing header")
+            << "vbr-xing.mp3" << c << "vbr-xing.mp3: MP3, 0:45, 44.1 kHz, stereo, 34 kb/s." << true << 45061;
+        // The first frame's bit rate says little about the rest: far off.
+        QTest::newRow("VBR without a Xing header: estimated")
+            << "vbr-bare.mp3" << c << "vbr-bare.mp3: MP3, about 0:08, 44.1 kHz, stereo, 192 kb/s." << false << -1;
+        QTest::newRow("mono, 22.05 kHz") << "mono.mp3" << c << "mono.mp3: MP3, 0:45, 22.05 kHz, mono, 32 kb/s." << true
+                                         << 45087;
+        QTest::newRow("numbers in the user's locale")
+            << "mono.mp3" << QLocale(QLocale::German, QLocale::Germany)
+            << "mono.mp3: MP3, 0:45, 22,05 kHz, mono, 32 kb/s." << true << 45087;
+        QTest::newRow("MPEG layer II") << "layer-2.mp3" << c
+                                       << "layer-2.mp3: MPEG audio layer 2, about 0:45, 44.1 kHz, stereo, 384 kb/s."
+                                       << false << -1;
+        QTest::newRow("Xing header of a file cut short")
+            << "cut-short.mp3" << c << "cut-short.mp3: MP3, about 0:45, 44.1 kHz, stereo, 34 kb/s." << false << -1;
+        QTest::newRow("Xing header of a file joined to another")
+            << "joined.mp3" << c << "joined.mp3: MP3, about 0:45, 44.1 kHz, stereo, 34 kb/s." << false << -1;
+        QTest::newRow("FLAC inside") << "flac-inside.mp3" << c
+                                     << "flac-inside.mp3 is not an MP3 file. It is a FLAC file." << false << -1;
+        QTest::newRow("FLAC behind an ID3v2 tag")
+            << "tagged-flac.mp3" << c << "tagged-flac.mp3 is not an MP3 file. It is a FLAC file." << false << -1;
+        QTest::newRow("Ogg inside") << "ogg-inside.mp3" << c << "ogg-inside.mp3 is not an MP3 file. It is an Ogg file."
+                                    << false << -1;
+        QTest::newRow("WAV inside") << "wave-inside.mp3" << c << "wave-inside.mp3 is not an MP3 file. It is a WAV file."
+                                    << false << -1;
+        QTest::newRow("frames start past 512 KiB")
+            << "late-frames.mp3" << c << "late-frames.mp3 is not an MP3 file." << false << -1;
+        QTest::newRow("frames start before 512 KiB")
+            << "early-frames.mp3" << c << "early-frames.mp3: MP3, 0:45, 44.1 kHz, stereo, 34 kb/s." << true << 45061;
+        QTest::newRow("empty") << "empty.mp3" << c << "empty.mp3 is not an MP3 file. It is empty." << false << -1;
+        QTest::newRow("text") << "notes.mp3" << c << "notes.mp3 is not an MP3 file." << false << -1;
+        QTest::newRow("missing") << "gone.mp3" << c << "gone.mp3 cannot be read: there is no such file." << false << -1;
+        QTest::newRow("folder") << "folder.mp3" << c << "folder.mp3 cannot be read: it is a folder." << false << -1;
+    }
+
+    void inputAudio()
+    {
+        QFETCH(QString, file);
+        QFETCH(QLocale, locale);
+        QFETCH(QString, line);
+        QFETCH(bool, exact);
+        QFETCH(int, milliseconds);
+        const InputAudio audio = InputAudio::read(dir.filePath(file));
+        QCOMPARE(audio.logLine(file, locale), line);
+        QCOMPARE(audio.lengthIsExact(), exact);
+        if (milliseconds >= 0)
+            QVERIFY2(std::abs(audio.lengthMilliseconds() - milliseconds) <= 5,
+                     qPrintable(QString::number(audio.lengthMilliseconds())));
     }
 
     void failures_data()

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,6 +40,31 @@ void RequestCheckTest::initTestCase()
     QVERIFY(QFile::link(dir_.filePath("Music/song.mp3"), dir_.filePath("link.mp3")));
     QVERIFY(QFile::link(dir_.filePath("Music"), dir_.filePath("Linked")));
     QVERIFY(QDir::setCurrent(dir_.path()));
+
+    // Inputs that are no MP3 inside, recognised by their first bytes.
+    QVERIFY(QDir().mkdir("audio"));
+    const QList<QPair<const char*, QByteArray>> others{
+        {"audio/flac.mp3", QByteArray("fLaC\0\0\0\x22", 8) + QByteArray(34, '\x10')},
+        {"audio/ogg.mp3", QByteArray("OggS\0\x02", 6) + QByteArray(64, '\0')},
+        {"audio/wav.mp3", QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16) + QByteArray(32, '\0')},
+        {"audio/empty.mp3", QByteArray()},
+    };
+    for (const auto& [name, content] : others) {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+#ifndef Q_OS_WIN // Debian's encoders; Wine has none.
+    // 44.96 s at 48 kHz fill 1875 frames of 24 ms: 45.000 s by the Info header. Without the
+    // header the length is an estimate.
+    QCOMPARE(
+        QProcess::execute("sox", {"-n", "-r", "48000", "-c", "2", "audio/source.wav", "synth", "44.96", "sine", "440"}),
+        0);
+    QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-i", "audio/source.wav", "-b:a", "128k", "audio/exact.mp3"}),
+             0);
+    QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-i", "audio/source.wav", "-b:a", "128k", "-write_xing", "0",
+                                          "audio/estimated.mp3"}),
+             0);
+#endif
 }
 
 void RequestCheckTest::checksInOrder_data()
@@ -124,6 +150,54 @@ void RequestCheckTest::checksInOrder_data()
         << ConversionRequest{"a\"", "a\"", "0:20", "0:50", "5", "5"} << en << quote.arg("a\"") << true << QStringList();
     QTest::newRow("output is input") << ConversionRequest{"Music/song.mp3", "Music/song.mp3", "0:20", "0:50", "5", "5"}
                                      << en << same << true << QStringList();
+
+    // What the input holds comes last.
+    const QString notMp3 = "'%1' is not an MP3 file.";
+    QTest::newRow("FLAC inside") << ConversionRequest{"audio/flac.mp3", "out.m4r", "0:20", "0:50", "5", "5"} << en
+                                 << notMp3.arg("flac.mp3") << true << QStringList();
+    QTest::newRow("Ogg inside") << ConversionRequest{"audio/ogg.mp3", "out.m4r", "0:20", "0:50", "5", "5"} << en
+                                << notMp3.arg("ogg.mp3") << true << QStringList();
+    QTest::newRow("WAV inside") << ConversionRequest{"audio/wav.mp3", "out.m4r", "0:20", "0:50", "5", "5"} << en
+                                << notMp3.arg("wav.mp3") << true << QStringList();
+    QTest::newRow("empty input") << ConversionRequest{"audio/empty.mp3", "out.m4r", "0:20", "0:50", "5", "5"} << en
+                                 << notMp3.arg("empty.mp3") << true << QStringList();
+    QTest::newRow("output is input before the input's content")
+        << ConversionRequest{"audio/flac.mp3", "audio/flac.mp3", "0:20", "0:50", "5", "5"} << en << same << true
+        << QStringList();
+    QTest::newRow("fades before the input's content")
+        << ConversionRequest{"audio/flac.mp3", "out.m4r", "0:20", "0:28", "5", "5"} << en
+        << fades.arg("10 seconds", "8 seconds") << true << QStringList();
+    QTest::newRow("a folder as input is left to the run")
+        << ConversionRequest{"Music", "out.m4r", "0:20", "0:50", "5", "5"} << en << "" << false
+        << QStringList{"30", "5", "5"};
+#ifndef Q_OS_WIN
+    const QString shortInput = "The input is only 0:45 long, so the section cannot start at %1.";
+    QTest::newRow("section within the input")
+        << ConversionRequest{"audio/exact.mp3", "out.m4r", "0:10", "0:45", "5", "5"} << en << "" << false
+        << QStringList{"35", "5", "5"};
+    QTest::newRow("start at the input's end")
+        << ConversionRequest{"audio/exact.mp3", "out.m4r", " 0:45", "0:50", "1", "1"} << en << shortInput.arg("0:45")
+        << true << QStringList();
+    QTest::newRow("start past the input's end")
+        << ConversionRequest{"audio/exact.mp3", "out.m4r", "1:00", "1:20", "1", "1"} << en << shortInput.arg("1:00")
+        << true << QStringList();
+    QTest::newRow("start just before the end")
+        << ConversionRequest{"audio/exact.mp3", "out.m4r", "0:44:59", "0:50", "0", "0.4"} << en << "" << false
+        << QStringList{"5.41", "0", "0.4"};
+    QTest::newRow("fade just longer than what is left")
+        << ConversionRequest{"audio/exact.mp3", "out.m4r", "0:44:59", "0:50", "0", "0.42"} << en
+        << fades.arg("0.42 seconds", "0.41 seconds") << true << QStringList();
+    QTest::newRow("fades longer than what is left of the input")
+        << ConversionRequest{"audio/exact.mp3", "out.m4r", "0:40", "0:50", "3", "3"} << en
+        << fades.arg("6 seconds", "5 seconds") << true << QStringList();
+    QTest::newRow("fades filling what is left of the input")
+        << ConversionRequest{"audio/exact.mp3", "out.m4r", "0:40", "0:50", "2,5", "2,5"} << comma << "" << false
+        << QStringList{"10", "2.5", "2.5"};
+    // Without a Xing header the length is an estimate: nothing is refused on it.
+    QTest::newRow("estimated length refuses nothing")
+        << ConversionRequest{"audio/estimated.mp3", "out.m4r", "1:00", "1:20", "9", "9"} << en << "" << false
+        << QStringList{"20", "9", "9"};
+#endif
 }
 
 void RequestCheckTest::checksInOrder()

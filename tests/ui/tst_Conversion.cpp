@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Tovalin developers
 
+#include "PreviewFolder.h"
 #include "ScratchFiles.h"
 #include "TestMain.h"
 #include "WindowFixture.h"
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QCryptographicHash>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -75,6 +77,20 @@ private:
                  const QString& fadeOut = QStringLiteral("5"))
     {
         fx->convert({input, output, start, end, fadeIn, fadeOut});
+    }
+
+    // Types the request and chooses "Play the section" from Play's menu; returns when the
+    // section is made.
+    void playSection(const ConversionRequest& request)
+    {
+        for (const auto& [field, text] : {std::pair{"Edit1", request.inputPath},
+                                          {"Edit2", request.outputPath},
+                                          {"startTime", request.startTime},
+                                          {"endTime", request.endTime},
+                                          {"fadeInTime", request.fadeInTime},
+                                          {"fadeOutTime", request.fadeOutTime}})
+            fx->control<QLineEdit>(field)->setText(text);
+        fx->control<QMenu>("playMenu")->findChild<QAction*>(QStringLiteral("playSection"))->trigger();
     }
 
     void verifyRingtone(const QString& path, double seconds)
@@ -219,6 +235,70 @@ private slots:
         QVERIFY(fx->control("Convert")->isEnabled());
     }
 
+    // "Play the section": the splitter and the fader as a conversion runs them, in the
+    // program's preview folder; the player gets the faded section, and nothing is written
+    // beside the output or the input. The next preview and the program's end remove it.
+    void playTheSection()
+    {
+        const QString out = folder(QStringLiteral("preview out"));
+        const QString preview = QDir::toNativeSeparators(PreviewFolder::path());
+        bool playWasDisabled = false;
+        fx->whileRunning(QStringLiteral("fader"), [&] {
+            playWasDisabled = !fx->control("Button3")->isEnabled() && !fx->control("Convert")->isEnabled();
+        });
+        playSection({song, out + QStringLiteral("/tone.m4r"), QStringLiteral("0:20"), QStringLiteral("0:50"),
+                     QStringLiteral("5"), QStringLiteral("5")});
+
+        const QString faded = preview + QStringLiteral("/section_faded.mp3");
+        QCOMPARE(
+            fx->log(),
+            QStringList({
+                "Initializing splitter parameters: \"" + song + "\" 0.20 0.50 -d \"" + preview + "/.\" -o \"section\"",
+                "Executing splitter. Please wait.",
+                "Initializing fader parameters: \"" + preview + "/section.mp3\" \"" + faded + "\" fade h 0:5 0 0:5",
+                "Executing fader. Please wait.",
+                "Playing the section.",
+            }));
+        QVERIFY(playWasDisabled);
+        QCOMPARE(fx->services.openedUrls, QList<QUrl>{QUrl::fromLocalFile(faded)});
+        QCOMPARE(ScratchFiles::filesIn(preview), QStringList{QStringLiteral("section_faded.mp3")});
+        const Loudness loudness = loudnessOf(faded);
+        QVERIFY(loudness.middle > 1000);
+        QVERIFY2(loudness.first50ms < loudness.middle / 10, "fades in");
+        QVERIFY2(loudness.last50ms < loudness.middle / 10, "fades out");
+        const QString probe = QString::fromUtf8(run(
+            QStringLiteral("ffprobe"), {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0", faded}));
+        QVERIFY2(std::abs(probe.toDouble() - 30) < 0.5, qPrintable(probe));
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList());
+        QCOMPARE(ScratchFiles::filesIn(QFileInfo(song).path()), QStringList{QStringLiteral("song.mp3")});
+        QVERIFY(fx->control("Button3")->isEnabled() && fx->control("Convert")->isEnabled());
+        QVERIFY(fx->services.revealed.isEmpty());
+
+        // The output field is not needed; the next preview replaces the last one's file.
+        playSection({song, QString(), QStringLiteral("0:05"), QStringLiteral("0:10"), QStringLiteral("1"),
+                     QStringLiteral("1")});
+        QCOMPARE(fx->log().last(), QStringLiteral("Playing the section."));
+        QCOMPARE(fx->services.openedUrls.size(), 2);
+        QCOMPARE(ScratchFiles::filesIn(preview), QStringList{QStringLiteral("section_faded.mp3")});
+        QVERIFY(fx->services.messages.isEmpty());
+
+        fx.reset(); // the program ends
+        QVERIFY(!QFileInfo::exists(preview));
+    }
+
+    // A failing tool ends the preview as it ends a conversion, and leaves nothing.
+    void playTheSectionFails()
+    {
+        const QString missing = folder(QStringLiteral("no input")) + QStringLiteral("/gone.mp3");
+        playSection({missing, QString(), QStringLiteral("0:20"), QStringLiteral("0:50"), QStringLiteral("5"),
+                     QStringLiteral("5")});
+        QCOMPARE(fx->log().at(2), QStringLiteral("Error: the splitter failed (exit status 1)."));
+        QCOMPARE(fx->log().last(), QStringLiteral("Playing the section failed."));
+        QVERIFY(fx->services.openedUrls.isEmpty());
+        QCOMPARE(ScratchFiles::filesIn(PreviewFolder::path()), QStringList());
+        QVERIFY(fx->control("Button3")->isEnabled() && fx->control("Convert")->isEnabled());
+    }
+
     void enterRightAfterStartUpRunsWithTheInitialValues()
     {
         const QStringList before = ScratchFiles::filesIn(QDir::currentPath());
@@ -249,6 +329,7 @@ private slots:
         QFile::remove(output);
         fx->control<QCheckBox>("CheckBox1")->setChecked(checkedAtStart);
         bool convertWasDisabled = false;
+        bool sectionWasOffered = true;
         fx->whileRunning(QStringLiteral("fader"), [&] {
             convertWasDisabled = !fx->control("Convert")->isEnabled();
             fx->control<QLineEdit>("Edit2")->setText(out + QStringLiteral("/second.m4r"));
@@ -256,10 +337,17 @@ private slots:
             fx->control<QCheckBox>("CheckBox1")->setChecked(!checkedAtStart);
             QTest::keyClick(fx->control("Edit1"), Qt::Key_Return);     // no second run
             QTest::mouseClick(fx->control("Button3"), Qt::LeftButton); // Play still works
+            // but not the section, which would run the tools a second time
+            QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+            QCoreApplication::sendEvent(fx->control("Button3"), &menuEvent);
+            sectionWasOffered =
+                fx->control<QMenu>("playMenu")->findChild<QAction*>(QStringLiteral("playSection"))->isEnabled();
+            fx->control<QMenu>("playMenu")->close();
         });
         convert(song, output);
 
         QVERIFY(convertWasDisabled);
+        QVERIFY(!sectionWasOffered);
         QCOMPARE(fx->log().size(), 8);
         QCOMPARE(ScratchFiles::filesIn(out), QStringList{QStringLiteral("first.m4r")});
         verifyRingtone(output, 30);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Tovalin developers
 
 #include "FontRegistration.h"
+#include "ScratchFiles.h"
 #include "TestMain.h"
 #include "WindowFixture.h"
 
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -339,6 +341,104 @@ private slots:
         // Each showing offers the last confirmed choice; typed text never reaches the dialog.
         QCOMPARE(fx->services.offeredNames, QStringList({QString(), chosen, chosen}));
         QCOMPARE(fx->services.openedUrls, QList<QUrl>());
+        // Each chosen file is announced in the log, the cancelled choice not.
+        QCOMPARE(fx->log(), QStringList({"a song.mp3 cannot be read: there is no such file.",
+                                         "missing.mp3 cannot be read: there is no such file."}));
+    }
+
+    // Whichever way a file reaches the input field, the log says once what it holds; the
+    // "..." dialog and a drop are shown above.
+    void inputFileIsAnnounced_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("typed"); // the text typed into the field, for the typed routes
+        QTest::addColumn<QStringList>("log");
+        QTest::newRow("command line or Open With")
+            << "start"
+            << "" << QStringList{"tone.mp3 is not an MP3 file. It is a FLAC file."};
+        QTest::newRow("typed, then the field left")
+            << "typed"
+            << "tone.mp3" << QStringList{"tone.mp3 is not an MP3 file. It is a FLAC file."};
+        QTest::newRow("typed, left, entered and left again unchanged")
+            << "typed twice"
+            << "tone.mp3" << QStringList{"tone.mp3 is not an MP3 file. It is a FLAC file."};
+        QTest::newRow("typed a missing file")
+            << "typed"
+            << "nothing here.mp3" << QStringList{"nothing here.mp3 cannot be read: there is no such file."};
+        QTest::newRow("typed into an empty field") << "typed"
+                                                   << "" << QStringList();
+        QTest::newRow("passed through without typing") << "passed"
+                                                       << "" << QStringList();
+    }
+
+    void inputFileIsAnnounced()
+    {
+        QFETCH(QString, route);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, log);
+        QTemporaryDir scratch;
+        const QString tone = QDir::toNativeSeparators(scratch.filePath(QStringLiteral("tone.mp3")));
+        QVERIFY(ScratchFiles::write(tone, ScratchFiles::flacStart()));
+        auto* edit1 = fx->control<QLineEdit>("Edit1");
+        edit1->setText(tone); // as set, not typed: no line
+        if (route == QLatin1String("start"))
+            fx->form().takeInputFile(tone); // as main() does with the command line
+        for (int pass = 0; pass < (route == QLatin1String("typed twice") ? 2 : 1); ++pass) {
+            edit1->setFocus();
+            if (route.startsWith(QLatin1String("typed")) && pass == 0) {
+                edit1->clear();
+                QTest::keyClicks(edit1, typed.isEmpty() ? QString() : QFileInfo(tone).path() + u'/' + typed);
+                if (typed.isEmpty())
+                    QTest::keyClick(edit1, Qt::Key_Backspace);
+            }
+            QTest::keyClick(edit1, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), fx->control("Button1"));
+        }
+        QCOMPARE(fx->log(), log);
+        QVERIFY(fx->services.messages.isEmpty());
+    }
+
+    // Play's context menu, opened by the mouse or the keyboard: the whole file, as a click
+    // plays it, or the section.
+    void playMenu_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("right click") << "right click";
+        QTest::newRow("menu key") << "menu key";
+        QTest::newRow("Shift+F10") << "Shift+F10";
+    }
+
+    void playMenu()
+    {
+        QFETCH(QString, way);
+        auto* play = fx->control<QPushButton>("Button3");
+        QVERIFY(play->toolTip().contains(QStringLiteral("Shift+F10")));
+        auto* menu = fx->control<QMenu>("playMenu");
+        QVERIFY(!menu->isVisible());
+        play->setFocus();
+        if (way == QLatin1String("right click")) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, play->rect().center(),
+                                    play->mapToGlobal(play->rect().center()));
+            QCoreApplication::sendEvent(play, &event);
+        } else if (way == QLatin1String("menu key")) {
+            QTest::keyClick(play, Qt::Key_Menu);
+        } else {
+            QTest::keyClick(play, Qt::Key_F10, Qt::ShiftModifier);
+        }
+        QTRY_VERIFY(menu->isVisible());
+        QStringList texts;
+        for (const QAction* action : menu->actions()) {
+            texts << action->text();
+            QVERIFY(action->isEnabled());
+        }
+        QCOMPARE(texts, QStringList({"Play the whole file", "Play the section"}));
+
+        // The whole file, as a click on Play opens it.
+        const QString absolute = QDir::toNativeSeparators(QDir::rootPath() + QStringLiteral("music/a song.mp3"));
+        fx->control<QLineEdit>("Edit1")->setText(absolute);
+        menu->actions().first()->trigger();
+        menu->close();
+        QCOMPARE(fx->services.openedUrls, QList<QUrl>{QUrl::fromLocalFile(QDir::fromNativeSeparators(absolute))});
     }
 
     void chooseOutputFile_data()
@@ -517,7 +617,9 @@ private slots:
         for (const QString& field : fields)
             after << fx->control<QLineEdit>(qPrintable(field))->text();
         QCOMPARE(after, expected);
-        QVERIFY(fx->control<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
+        // A dropped file is announced: these are empty.
+        const QString name = taken ? QFileInfo(expected[0]).fileName() : QString();
+        QCOMPARE(fx->log(), taken ? QStringList{name + " is not an MP3 file. It is empty."} : QStringList());
         // The next "..." starts from the dropped file, as after choosing it there.
         fx->services.dialogAnswers = {std::nullopt};
         QTest::mouseClick(fx->control("Button1"), Qt::LeftButton);
@@ -600,7 +702,7 @@ private slots:
 
     void refusedRequestsShowAnErrorDialog_data()
     {
-        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("input");     // relative: a FLAC file of that name, made by the test
         QTest::addColumn<QString>("output");    // under a scratch folder when relative
         QTest::addColumn<QStringList>("times"); // start, end, fade-in, fade-out
         QTest::addColumn<QString>("message");
@@ -624,13 +726,17 @@ private slots:
             << "/a.mp3"
             << "b.m4r" << QStringList{"0:20", "0:28", "5", "5"}
             << "Fade in and fade out (10 seconds together) are longer than the section (8 seconds).";
-        QTest::newRow("double quote") << "a\".mp3"
+        // Shown as the field shows it: with backslashes on Windows.
+        QTest::newRow("double quote") << "/a\".mp3"
                                       << "b.m4r" << initial
-                                      << "The text 'a\".mp3' contains a double quote (\"), which cannot be "
-                                         "passed to the conversion tools.";
+                                      << "The text '" + QDir::toNativeSeparators("/a\".mp3")
+                                             + "' contains a double quote (\"), which cannot be passed to the "
+                                               "conversion tools.";
         QTest::newRow("output is input") << "/music/a.mp3"
                                          << "/music/../music/a.mp3" << initial
                                          << "The output file must not be the input file.";
+        QTest::newRow("FLAC inside") << "flac inside.mp3"
+                                     << "b.m4r" << initial << "'flac inside.mp3' is not an MP3 file.";
     }
 
     // A refusal changes nothing in the window: the log of the last run stays, Convert stays
@@ -642,6 +748,11 @@ private slots:
         QFETCH(QStringList, times);
         QFETCH(QString, message);
         QTemporaryDir scratch;
+        QTemporaryDir inputs;
+        if (!input.startsWith('/')) {
+            input = QDir::toNativeSeparators(inputs.filePath(input));
+            QVERIFY(ScratchFiles::write(input, ScratchFiles::flacStart()));
+        }
         const char* fields[] = {"startTime", "endTime", "fadeInTime", "fadeOutTime"};
         for (int i = 0; i < 4; ++i)
             fx->control<QLineEdit>(fields[i])->setText(times[i]);

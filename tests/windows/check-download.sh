@@ -4,8 +4,8 @@
 # Checks the Windows download as a user gets it: the zip unpacked into an empty folder holds
 # the program, its three tools, its licence and the licences of everything inside, and from
 # there the program converts real MP3 files with the real tools, under Wine, also in folders
-# whose names the Wine prefix's ANSI code page lacks; an input that is no audio fails and
-# leaves nothing. The ringtones are checked here, on the Linux side, with Debian's FFmpeg
+# whose names the Wine prefix's ANSI code page lacks; inputs the splitter cannot cut fail and
+# leave nothing, and one that is no MP3 at all is refused before anything runs. The ringtones are checked here, on the Linux side, with Debian's FFmpeg
 # and SoX. Also checks that the source archive beside the zip holds every source.
 #   check-download.sh BUILD_DIR      (run by CTest under tests/windows/run-under-wine)
 set -euo pipefail
@@ -43,7 +43,7 @@ for file in CMakeLists.txt tools/windows/build-tools tools/windows/patches/libma
 done
 
 # The inputs: seven ten-second tones, 300 to 900 Hz, so the cut's ends tell where it was
-# made; and a text named like an MP3.
+# made; a few frames of it followed by zeros; and a text named like an MP3.
 tones=()
 for hz in 300 400 500 600 700 800 900; do
   sox -n -r 44100 -c 2 "$work/tone$hz.wav" synth 10 sine "$hz" vol 0.5
@@ -53,6 +53,7 @@ mkdir -p "$work/in dir" "$work/Песни"
 sox "${tones[@]}" "$work/in dir/song.mp3"
 cp "$work/in dir/song.mp3" "$work/Песни/песня.mp3"
 echo "a shopping list, not a song" >"$work/in dir/notes.mp3"
+{ head -c 4000 "$work/in dir/song.mp3"; head -c 200000 /dev/zero; } >"$work/in dir/broken.mp3"
 
 # The test programs run from the unpacked folder, beside tovalin.exe and its tools.
 cp "$build/wine-tests/windows_run.exe" "$build/wine-tests/ui_about_window.exe" "$root/"

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Tovalin developers
 
 #include "FileManagerReveal.h"
+#include "PreviewFolder.h"
 #include "ScratchFiles.h"
 #include "TestMain.h"
 #include "WindowFixture.h"
@@ -9,6 +10,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -120,7 +122,8 @@ private slots:
     {
         QVERIFY(dir.isValid());
         song = folder(QStringLiteral("My Music")) + QStringLiteral("\\song.mp3");
-        QVERIFY(ScratchFiles::write(song, "an MP3 file, as far as the stand-ins care"));
+        // A minute of MP3 frames: the window takes it as MP3, the stand-ins copy it.
+        QVERIFY(ScratchFiles::write(song, ScratchFiles::silentMp3(2297)));
     }
 
     void init()
@@ -412,33 +415,92 @@ private slots:
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("lastLine");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("outcome"); // the log's last line, or the refusal's message
         QTest::newRow("plain folders") << "in dir\\song.mp3"
                                        << "Klingeltöne\\tone.m4r"
+                                       << "0:20"
+                                       << "0:50"
                                        << "Done.";
         QTest::newRow("folders outside the ANSI code page") << "Песни\\песня.mp3"
                                                             << "Рингтоны\\звонок.m4r"
+                                                            << "0:20"
+                                                            << "0:50"
                                                             << "Done.";
-        QTest::newRow("no audio") << "in dir\\notes.mp3"
-                                  << "failed\\tone.m4r"
-                                  << "Conversion failed.";
+        // A few frames, then no audio: the headers promise an MP3, the splitter finds none.
+        QTest::newRow("no audio after the first frames") << "in dir\\broken.mp3"
+                                                         << "failed\\tone.m4r"
+                                                         << "0:20"
+                                                         << "0:50"
+                                                         << "Conversion failed.";
+        // The song's length is an estimate (no Info header): not refused, the splitter fails.
+        QTest::newRow("start past the end") << "in dir\\song.mp3"
+                                            << "past the end\\tone.m4r"
+                                            << "1:20"
+                                            << "1:40"
+                                            << "Conversion failed.";
+        QTest::newRow("text named like an MP3") << "in dir\\notes.mp3"
+                                                << "refused\\tone.m4r"
+                                                << "0:20"
+                                                << "0:50"
+                                                << "'notes.mp3' is not an MP3 file.";
     }
 
     void shippedToolsConvert()
     {
         QFETCH(QString, input);
         QFETCH(QString, output);
-        QFETCH(QString, lastLine);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(QString, outcome);
         const QString work = qEnvironmentVariable("TOVALIN_DOWNLOAD_CHECK");
         if (work.isEmpty())
             QSKIP("run from the unpacked download by check-download.sh");
         const QString out = QFileInfo(work + u'\\' + output).path();
         QVERIFY(QDir().mkpath(out));
-        fx->convert({work + u'\\' + input, work + u'\\' + output, QStringLiteral("0:20"), QStringLiteral("0:50"),
-                     QStringLiteral("5"), QStringLiteral("5")});
-        QVERIFY2(fx->log().last() == lastLine, qPrintable(fx->log().join(u'\n')));
+        fx->convert(
+            {work + u'\\' + input, work + u'\\' + output, start, end, QStringLiteral("5"), QStringLiteral("5")});
+        if (outcome.endsWith(QLatin1String("not an MP3 file."))) {
+            QCOMPARE(fx->services.messages.size(), 1);
+            QCOMPARE(fx->services.messages[0].text, outcome);
+            QVERIFY(fx->log().isEmpty() || !fx->log().last().startsWith(QLatin1String("Executing")));
+        } else {
+            QVERIFY2(!fx->log().isEmpty() && fx->log().last() == outcome, qPrintable(fx->log().join(u'\n')));
+        }
         const QStringList left = ScratchFiles::filesIn(out);
-        QCOMPARE(left, lastLine == QLatin1String("Done.") ? QStringList{QFileInfo(output).fileName()} : QStringList());
+        QCOMPARE(left, outcome == QLatin1String("Done.") ? QStringList{QFileInfo(output).fileName()} : QStringList());
+    }
+
+    // "Play the section": the splitter and the fader in the program's preview folder, in
+    // Windows form, and the faded section opened; nothing beside the output or the input.
+    void playTheSection()
+    {
+        const QString out = folder(QStringLiteral("preview"));
+        const QString preview = QDir::toNativeSeparators(PreviewFolder::path());
+        const QStringList fields{"Edit1", "Edit2", "startTime", "endTime", "fadeInTime", "fadeOutTime"};
+        const QStringList texts{song, out + QStringLiteral("\\tone.m4r"), "0:20", "0:50", "5", "5"};
+        for (int i = 0; i < fields.size(); ++i)
+            fx->control<QLineEdit>(qPrintable(fields[i]))->setText(texts[i]);
+        fx->control<QMenu>("playMenu")->findChild<QAction*>(QStringLiteral("playSection"))->trigger();
+
+        const QString faded = preview + QStringLiteral("\\section_faded.mp3");
+        QCOMPARE(
+            fx->log(),
+            QStringList({
+                "Initializing splitter parameters: \"" + song + "\" 0.20 0.50 -d \"" + preview + "\\.\" -o \"section\"",
+                "Executing splitter. Please wait.",
+                "Initializing fader parameters: \"" + preview + "\\section.mp3\" \"" + faded + "\" fade h 0:5 0 0:5",
+                "Executing fader. Please wait.",
+                "Playing the section.",
+            }));
+        QCOMPARE(fx->services.openedUrls, QList<QUrl>{QUrl::fromLocalFile(QDir::fromNativeSeparators(faded))});
+        QCOMPARE(ScratchFiles::filesIn(preview), QStringList{QStringLiteral("section_faded.mp3")});
+        QCOMPARE(ScratchFiles::filesIn(out), QStringList());
+        QCOMPARE(ScratchFiles::filesIn(QFileInfo(song).path()), QStringList{QStringLiteral("song.mp3")});
+        QVERIFY(fx->control("Button3")->isEnabled() && fx->control("Convert")->isEnabled());
+        fx.reset(); // the program ends
+        QVERIFY(!QFileInfo::exists(preview));
     }
 
     // Last: once the quit request is taken, Qt runs no further event loop in this process.
