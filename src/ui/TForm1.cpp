@@ -18,6 +18,7 @@
 #include "TabtFrm.h"
 #include "TerminationFlag.h"
 #include "TimeReader.h"
+#include "ToolPathCheck.h"
 #include "ToolSet.h"
 
 #include <QCloseEvent>
@@ -191,6 +192,13 @@ void TForm1::PlaySectionClick()
         checked = RequestCheck::checkSection(typedRequest(), TimeReader(timeLocale_));
     } catch (const RequestRefusal& refusal) {
         services_.showError(nullptr, QStringLiteral("Error"), refusal.message());
+        return;
+    }
+    // The fader reads and writes the preview's files here, through the ANSI code page on
+    // Windows before 10 1903, as it does beside an output.
+    if (!ToolPathCheck::readableByFader(PreviewFolder::path())) {
+        services_.showError(nullptr, QStringLiteral("Error"),
+                            RequestRefusal::unreadableByTools(PreviewFolder::path()).message());
         return;
     }
     const QString folder = PreviewFolder::renew();
