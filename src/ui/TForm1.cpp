@@ -157,19 +157,26 @@ ConversionRequest TForm1::typedRequest() const
             ui->endTime->text(), ui->fadeInTime->text(), ui->fadeOutTime->text()};
 }
 
-void TForm1::ConvertClick()
+std::optional<CheckedRequest> TForm1::checkedOrShown(const std::function<CheckedRequest()>& check)
 {
     // An invalid time is not caught here: the application's error report shows it.
-    CheckedRequest checked;
     try {
-        checked = RequestCheck::check(typedRequest(), TimeReader(timeLocale_));
+        return check();
     } catch (const RequestRefusal& refusal) {
         services_.showError(nullptr, QStringLiteral("Error"), refusal.message());
-        return;
+        return std::nullopt;
     }
+}
+
+void TForm1::ConvertClick()
+{
+    const std::optional<CheckedRequest> checked =
+        checkedOrShown([this] { return RequestCheck::check(typedRequest(), TimeReader(timeLocale_)); });
+    if (!checked)
+        return;
     ConversionRun run(*this, termination_, winId());
     converting_ = true;
-    run.execute(checked, ToolSet::forRunningProgram());
+    run.execute(*checked, ToolSet::forRunningProgram());
     converting_ = false;
 }
 
@@ -187,20 +194,16 @@ void TForm1::PlaySectionClick()
     if (converting_ || !ui->Convert->isEnabled())
         return;
     // The checks of Convert but those of the output field, which may still be empty.
-    CheckedRequest checked;
-    try {
-        checked = RequestCheck::checkSection(typedRequest(), TimeReader(timeLocale_));
-    } catch (const RequestRefusal& refusal) {
-        services_.showError(nullptr, QStringLiteral("Error"), refusal.message());
+    const std::optional<CheckedRequest> checked = checkedOrShown([this] {
+        const CheckedRequest section = RequestCheck::checkSection(typedRequest(), TimeReader(timeLocale_));
+        // The fader reads and writes the preview's files there, through the ANSI code page
+        // on Windows before 10 1903, as it does beside an output.
+        if (!ToolPathCheck::readableByFader(PreviewFolder::path()))
+            throw RequestRefusal::unreadableByTools(PreviewFolder::path());
+        return section;
+    });
+    if (!checked)
         return;
-    }
-    // The fader reads and writes the preview's files here, through the ANSI code page on
-    // Windows before 10 1903, as it does beside an output.
-    if (!ToolPathCheck::readableByFader(PreviewFolder::path())) {
-        services_.showError(nullptr, QStringLiteral("Error"),
-                            RequestRefusal::unreadableByTools(PreviewFolder::path()).message());
-        return;
-    }
     const QString folder = PreviewFolder::renew();
     if (folder.isEmpty()) {
         clearLog();
@@ -210,7 +213,7 @@ void TForm1::PlaySectionClick()
     }
     ConversionRun run(*this, termination_, winId());
     ui->Button3->setEnabled(false);
-    const ConversionRun::Result result = run.preview(checked, ToolSet::forRunningProgram(), folder);
+    const ConversionRun::Result result = run.preview(*checked, ToolSet::forRunningProgram(), folder);
     ui->Button3->setEnabled(true);
     if (result == ConversionRun::Result::Done)
         services_.openUrl(QUrl::fromLocalFile(run.previewFile()));

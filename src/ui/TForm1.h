@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "ConversionRequest.h"
 #include "ConversionView.h"
 #include "FileDialog.h"
 #include "TimeLocale.h"
@@ -11,7 +12,9 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TForm1;
@@ -84,6 +87,8 @@ private:
     void showAbout();
     void openDonationPage();
     ConversionRequest typedRequest() const;
+    // The request the check lets through, or nothing once its refusal has been shown.
+    std::optional<CheckedRequest> checkedOrShown(const std::function<CheckedRequest()>& check);
     // One log line about the input file: its length and format, or why it is no MP3.
     void announceInput(const QString& path);
 
