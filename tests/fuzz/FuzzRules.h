@@ -3,9 +3,12 @@
 
 #pragma once
 
-// What both fuzz targets share: stopping at a broken rule so libFuzzer keeps the input,
-// and reading the input bytes as text both ways a QString can come from outside.
+// What the fuzz targets share: stopping at a broken rule so libFuzzer keeps the input,
+// reading the input bytes as text both ways a QString can come from outside, and reading
+// them as a file through a device.
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -32,6 +35,16 @@ void forEachText(const std::uint8_t* data, std::size_t size, Check check)
     QString units(qsizetype(size / 2), Qt::Uninitialized);
     std::memcpy(units.data(), data, std::size_t(units.size()) * sizeof(QChar));
     check(units);
+}
+
+// read(device) on a read-only device over the bytes, as a file's reader gets it.
+template <typename Read>
+auto readAsFile(const QByteArray& bytes, Read read)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return read(buffer);
 }
 
 } // namespace FuzzRules

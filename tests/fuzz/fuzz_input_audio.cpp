@@ -11,7 +11,6 @@
 #include "InputAudio.h"
 #include "Mpeg4Header.h"
 
-#include <QBuffer>
 #include <QByteArray>
 
 #include <cstdint>
@@ -22,10 +21,7 @@ using FuzzRules::require;
 
 InputAudio audioOf(const QByteArray& bytes)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return InputAudio::read(buffer);
+    return FuzzRules::readAsFile(bytes, [](QIODevice& device) { return InputAudio::read(device); });
 }
 
 } // namespace
@@ -51,9 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(again.logLine(QStringLiteral("input.mp3")) == line && again.lengthIsExact() == audio.lengthIsExact(),
             "a second reading agrees", shown);
 
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    Mpeg4Header::durationSeconds(buffer);
+    FuzzRules::readAsFile(bytes, [](QIODevice& device) { return Mpeg4Header::durationSeconds(device); });
     return 0;
 }

@@ -9,7 +9,6 @@
 #include "FuzzRules.h"
 #include "Mpeg4Header.h"
 
-#include <QBuffer>
 #include <QByteArray>
 
 #include <cmath>
@@ -22,10 +21,7 @@ using FuzzRules::require;
 
 std::optional<double> lengthOf(const QByteArray& bytes)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return Mpeg4Header::durationSeconds(buffer);
+    return FuzzRules::readAsFile(bytes, [](QIODevice& device) { return Mpeg4Header::durationSeconds(device); });
 }
 
 } // namespace
